@@ -1,0 +1,189 @@
+// Main browser window: creation, activation, closing and its own commands.
+#include "app/unit1.h"
+
+#include "app/newstat.h"
+#include "app/storedoptions.h"
+#include "browse/folderchooser.h"
+#include "browse/imagelistview.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "platform/settingsstore.h"
+#include "platform/shell.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QScreen>
+#include <QStatusTipEvent>
+
+TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
+    : QMainWindow(parent), ImageList1(QSize(70, 70)), ImageList2(QSize(60, 60)),
+      m_prompter(prompter), m_shell(shell)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Pixmoor"));
+    setStatusTip(QStringLiteral("Pixmoor"));
+    createMainMenu();
+    createControls();
+    createPopupMenus();
+    bindHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+QAction *TForm1::action(const QString &name) const
+{
+    return findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TForm1::FormCreate()
+{
+    state.ProgramDir = programDirectory();
+    state.WindowsDir = privateTempDirectory();
+    SettingsStore store;
+    const StoredOptions options = readStoredOptions(store, state.ProgramDir);
+    store.close();
+    applyStoredOptions(options);
+    state.FirstActivation = true;
+    SetImageSize();
+}
+
+void TForm1::applyStoredOptions(const StoredOptions &options)
+{
+    state.ThumbWidth = options.thumbWidth;
+    state.ThumbHeight = options.thumbHeight;
+    action(QStringLiteral("ShowHints1"))->setChecked(options.showTips);
+    action(QStringLiteral("NoThumbs1"))->setChecked(options.noThumbs);
+    if (options.reportView)
+        setReportView(true);
+    action(QStringLiteral("NoStop1"))->setChecked(options.noStop);
+    action(QStringLiteral("Sorted1"))->setChecked(options.sorted);
+    ListView1->setSorted(options.sorted);
+    state.MaxSizeEnabled = options.sizeLimitEnabled;
+    state.MaxSizeKB = options.sizeLimitKB;
+    action(QStringLiteral("MaximumSize1"))->setChecked(options.sizeLimitEnabled);
+    applyWindowGeometry(options);
+    state.StartDir = options.directory;
+}
+
+void TForm1::applyWindowGeometry(const StoredOptions &options)
+{
+    resize(options.windowWidth, options.windowHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    setWindowState(options.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+StoredOptions TForm1::currentOptions() const
+{
+    StoredOptions o;
+    o.thumbWidth = state.ThumbWidth;
+    o.thumbHeight = state.ThumbHeight;
+    o.showTips = action(QStringLiteral("ShowHints1"))->isChecked();
+    o.noThumbs = action(QStringLiteral("NoThumbs1"))->isChecked();
+    o.reportView = action(QStringLiteral("List1"))->isChecked();
+    o.noStop = action(QStringLiteral("NoStop1"))->isChecked();
+    o.sorted = action(QStringLiteral("Sorted1"))->isChecked();
+    o.sizeLimitEnabled = state.MaxSizeEnabled;
+    o.sizeLimitKB = state.MaxSizeKB;
+    o.directory = workingDirectory();
+    // A minimized window comes back maximized.
+    o.maximized = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != 0;
+    o.windowWidth = width();
+    o.windowHeight = height();
+    return o;
+}
+
+void TForm1::FormActivate()
+{
+    if (!state.FirstActivation)
+        return;
+    // Cleared first: the list build below lets messages run, and a second
+    // activation arriving then must not start the folder again.
+    state.FirstActivation = false;
+    letMessagesRun();
+    repaint();
+    letMessagesRun();
+    DirTree1->setDirectory(state.StartDir);
+}
+
+void TForm1::FormClose()
+{
+    if (m_settingsSaved)
+        return;
+    m_settingsSaved = true;
+    SettingsStore store;
+    writeStoredOptions(store, currentOptions());
+    if (!store.close())
+        m_prompter.error(QStringLiteral("The settings could not be saved."));
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (m_building) {
+        // The list build is inside a message pass: stop it, then close.
+        m_closeRequested = true;
+        state.StopRequested = true;
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TForm1::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::Refresh1Click()
+{
+    repaint();
+    DirTree1->viewport()->repaint();
+}
+
+void TForm1::SelectAll1Click()
+{
+    ListView1->activeView()->setFocus();
+    ListView1->selectAll();
+    setStatus(QStringLiteral("All Files Selected"));
+}
+
+void TForm1::LaunchApp1Click()
+{
+    const QStringList selected = ListView1->selectedCaptions();
+    if (selected.isEmpty())
+        return;
+    setStatus(QStringLiteral("Checking File Association"));
+    const QString path = QDir(workingDirectory()).filePath(selected.first());
+    if (!m_shell.openDocument(path))
+        m_prompter.error(QStringLiteral("No application is associated with ") + selected.first());
+}
+
+void TForm1::StopButtonClick()
+{
+    state.StopRequested = true;
+}
+
+void TForm1::DirTree1DirChange(const QString &folder)
+{
+    state.CurrentDir = folder;
+    StatusBar1->setPanelText(0, QLatin1Char(' ') + folder);
+    UpdateListbox();
+}

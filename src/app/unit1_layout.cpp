@@ -1,0 +1,229 @@
+// Main window: building the panels, bars, tree, list and status bar.
+#include "app/unit1.h"
+
+#include "app/newstat.h"
+#include "browse/folderchooser.h"
+#include "browse/imagelistview.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QStandardItemModel>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+struct SpeedButton
+{
+    QToolButton *TForm1::*member;
+    const char *name;
+    int left;
+    const char *hint;
+    const char *handler;
+    const char *themeIcon;
+    QStyle::StandardPixmap fallbackIcon;
+};
+
+const SpeedButton SpeedButtons[] = {
+    {&TForm1::MoveButton, "MoveButton", 8, "Move File", "Copy1Click", "go-next", QStyle::SP_ArrowForward},
+    {&TForm1::CopyButton, "CopyButton", 49, "Copy File", "Copy1Click", "edit-copy", QStyle::SP_FileIcon},
+    {&TForm1::DeleteButton, "DeleteButton", 90, "Delete File", "Delete1Click", "edit-delete", QStyle::SP_TrashIcon},
+    {&TForm1::RenameButton, "RenameButton", 131, "Rename File", "Rename1Click", "edit-rename", QStyle::SP_FileDialogDetailedView},
+    {&TForm1::SearchButton, "SearchButton", 172, "Search", "Search2Click", "edit-find", QStyle::SP_FileDialogContentsView},
+    {&TForm1::PrintButton, "PrintButton", 213, "Print Thumb Nails", "PrintButtonClick", "document-print", QStyle::SP_FileDialogListView},
+    {&TForm1::PrintSetUpButton, "PrintSetUpButton", 254, "Printer Set Up", "PrintsetUp1Click", "document-properties", QStyle::SP_FileDialogInfoView},
+    {&TForm1::ViewButton, "ViewButton", 295, "View Full Image", "ViewButtonClick", "zoom-original", QStyle::SP_DesktopIcon},
+    {&TForm1::ClipBoardButton, "ClipBoardButton", 336, "Copy Image To Clipboard", "ToClipboard1Click", "edit-paste", QStyle::SP_DialogSaveButton},
+    {&TForm1::ThumbSizeButton, "ThumbSizeButton", 377, "Thumb Size", "ThumbSize1Click", "zoom-fit-best", QStyle::SP_TitleBarMaxButton},
+    {&TForm1::HelpButton, "HelpButton", 418, "Help", "Help2Click", "help-contents", QStyle::SP_DialogHelpButton},
+    {&TForm1::StopButton, "StopButton", 459, "Stop Process", "StopButtonClick", "process-stop", QStyle::SP_BrowserStop},
+    {&TForm1::ExitButton, "ExitButton", 500, "Exit Pixmoor", "Exit1Click", "application-exit", QStyle::SP_DialogCloseButton},
+};
+
+struct FilterButton
+{
+    const char *name;
+    const char *caption;
+    int left;
+    const char *hint;
+    const char *imageType;
+};
+
+const FilterButton FilterButtons[] = {
+    {"BmpButton", "BMP", 8, "Bmp File Display", "bmp"},
+    {"DibButton", "DIB", 39, "Dib File Display", "dib"},
+    {"EmfButton", "EMF", 70, "Emf File Display", "emf"},
+    {"GifButton", "GIF", 101, "Gif File Display", "gif"},
+    {"IconButton", "ICON", 132, "Icon File Display", "ico"},
+    {"JpegButton", "JPEG", 163, "Jpeg File Display", "jpg"},
+    {"PcxButton", "PCX", 194, "Pcx File Display", "pcx"},
+    {"PngButton", "PNG", 225, "Png File Display", "png"},
+    {"TiffButton", "TIFF", 256, "Tiff File Display", "tif"},
+    {"WmfButton", "WMF", 287, "Wmf File Display", "wmf"},
+    {"AllButton", "All", 318, "All Files", "all"},
+};
+
+QFrame *panel(QWidget *parent, const char *name, QFrame::Shadow shadow)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameStyle(QFrame::Panel | shadow);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+void setHint(QWidget *widget, const char *hint)
+{
+    widget->setStatusTip(QString::fromUtf8(hint));
+    widget->setToolTip(QString::fromUtf8(hint));
+}
+
+QToolButton *toolButton(QWidget *parent, const char *name, const char *hint, QRect where)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(where);
+    button->setAutoRaise(false);
+    setHint(button, hint);
+    return button;
+}
+} // namespace
+
+void TForm1::createControls()
+{
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(createSpeedBar());
+    column->addWidget(createFilterBar());
+    createHeaderControl();
+    column->addWidget(HeaderControl1);
+    column->addWidget(createBody(), 1);
+    createStatusBar();
+    column->addWidget(StatusBar1);
+    setCentralWidget(central);
+}
+
+QFrame *TForm1::createSpeedBar()
+{
+    Panel2 = panel(this, "Panel2", QFrame::Raised);
+    Panel2->setFixedHeight(50);
+    for (const SpeedButton &spec : SpeedButtons) {
+        QToolButton *button = toolButton(Panel2, spec.name, spec.hint, QRect(spec.left, 5, 40, 40));
+        button->setIcon(QIcon::fromTheme(QString::fromLatin1(spec.themeIcon),
+                                         style()->standardIcon(spec.fallbackIcon)));
+        button->setIconSize(QSize(28, 28));
+        button->setProperty("handler", QString::fromLatin1(spec.handler));
+        this->*spec.member = button;
+    }
+    return Panel2;
+}
+
+QFrame *TForm1::createFilterBar()
+{
+    Panel1 = panel(this, "Panel1", QFrame::Raised);
+    Panel1->setFixedHeight(35);
+    m_filterButtons = new QButtonGroup(this);
+    for (const FilterButton &spec : FilterButtons) {
+        QToolButton *button = toolButton(Panel1, spec.name, spec.hint, QRect(spec.left, 5, 30, 25));
+        button->setText(QString::fromLatin1(spec.caption));
+        button->setCheckable(true);
+        button->setProperty("imageType", QString::fromLatin1(spec.imageType));
+        m_filterButtons->addButton(button);
+        const QString type = QString::fromLatin1(spec.imageType);
+        connect(button, &QToolButton::clicked, this, [this, type] { selectFilter(type); });
+    }
+    filterButton(QStringLiteral("bmp"))->setChecked(true);
+
+    m_viewButtons = new QButtonGroup(this);
+    ListButton = toolButton(Panel1, "ListButton", "List View", QRect(349, 5, 30, 25));
+    ListButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    IcoButton = toolButton(Panel1, "IcoButton", "Icon View", QRect(380, 5, 30, 25));
+    IcoButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    for (QToolButton *button : {ListButton, IcoButton}) {
+        button->setCheckable(true);
+        m_viewButtons->addButton(button);
+        connect(button, &QToolButton::clicked, this, &TForm1::ListButtonClick);
+    }
+    IcoButton->setChecked(true);
+    return Panel1;
+}
+
+void TForm1::createHeaderControl()
+{
+    m_headerSections = new QStandardItemModel(0, 2, this);
+    m_headerSections->setHorizontalHeaderLabels({QStringLiteral("Directory"), QStringLiteral("Files")});
+    HeaderControl1 = new QHeaderView(Qt::Horizontal, this);
+    HeaderControl1->setObjectName(QStringLiteral("HeaderControl1"));
+    HeaderControl1->setModel(m_headerSections);
+    HeaderControl1->setFixedHeight(17);
+    HeaderControl1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    HeaderControl1->setStretchLastSection(false);
+    HeaderControl1->resizeSection(0, 211);
+    HeaderControl1->resizeSection(1, 1000);
+    setHint(HeaderControl1, "Adjust Screen Ratio");
+}
+
+QWidget *TForm1::createBody()
+{
+    auto *body = new QWidget(this);
+    auto *row = new QHBoxLayout(body);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    LeftPanel = panel(body, "LeftPanel", QFrame::Sunken);
+    LeftPanel->setFixedWidth(210);
+    DirTree1 = new FolderChooser(m_prompter, LeftPanel);
+    DirTree1->setObjectName(QStringLiteral("DirTree1"));
+    setHint(DirTree1, "Directory List");
+    DirTree1->setToolTip(QString());
+    auto *treeLayout = new QVBoxLayout(LeftPanel);
+    treeLayout->setContentsMargins(1, 1, 1, 1);
+    treeLayout->addWidget(DirTree1);
+    connect(DirTree1, &FolderChooser::dirChanged, this, &TForm1::DirTree1DirChange);
+
+    CenterPanel = new QFrame(body);
+    CenterPanel->setObjectName(QStringLiteral("CenterPanel"));
+    CenterPanel->setFixedWidth(1);
+    CenterPanel->setCursor(Qt::SplitHCursor);
+    CenterPanel->setStatusTip(QStringLiteral("Adjust Screen Ratio"));
+
+    RightPanel = panel(body, "RightPanel", QFrame::Sunken);
+    ListView1 = new ImageListView(&ImageList1, &ImageList2, RightPanel);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setStatusTip(QStringLiteral("Image List Display"));
+    auto *listLayout = new QVBoxLayout(RightPanel);
+    listLayout->setContentsMargins(1, 1, 1, 1);
+    listLayout->addWidget(ListView1);
+
+    row->addWidget(LeftPanel);
+    row->addWidget(CenterPanel);
+    row->addWidget(RightPanel, 1);
+    return body;
+}
+
+void TForm1::createStatusBar()
+{
+    StatusBar1 = new TAStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setPanelWidths({210, 250, 104, 50});
+    ProgressBar1 = new QProgressBar(StatusBar1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setGeometry(464, 4, 98, 13);
+    setHint(ProgressBar1, "Progress Gauge");
+}
+
+QToolButton *TForm1::filterButton(const QString &imageType) const
+{
+    for (QAbstractButton *button : m_filterButtons->buttons())
+        if (button->property("imageType").toString() == imageType)
+            return static_cast<QToolButton *>(button);
+    return nullptr;
+}

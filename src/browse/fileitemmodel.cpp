@@ -1,0 +1,88 @@
+#include "browse/fileitemmodel.h"
+
+#include "browse/imagelist.h"
+
+#include <algorithm>
+
+FileItemModel::FileItemModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+int FileItemModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+int FileItemModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant FileItemModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Item &item = m_items[size_t(index.row())];
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        switch (index.column()) {
+        case FileColumn: return item.caption;
+        case SizeColumn: return item.size;
+        case DateColumn: return item.date;
+        }
+    }
+    if (role == Qt::DecorationRole && index.column() == FileColumn && m_pictures) {
+        const QPixmap picture = m_pictures->at(item.imageIndex);
+        if (!picture.isNull())
+            return picture;
+    }
+    return {};
+}
+
+QVariant FileItemModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case FileColumn: return QStringLiteral("File");
+    case SizeColumn: return QStringLiteral("Size");
+    case DateColumn: return QStringLiteral("Date");
+    }
+    return {};
+}
+
+void FileItemModel::setPictures(const ImageList *pictures)
+{
+    m_pictures = pictures;
+    if (!m_items.empty())
+        emit dataChanged(index(0, FileColumn), index(rowCount() - 1, FileColumn),
+                         {Qt::DecorationRole});
+}
+
+void FileItemModel::clear()
+{
+    beginResetModel();
+    m_items.clear();
+    endResetModel();
+}
+
+void FileItemModel::append(const QString &caption, int imageIndex)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_items.push_back({caption, imageIndex, {}, {}});
+    endInsertRows();
+}
+
+void FileItemModel::setReportTexts(const std::vector<ReportTexts> &texts)
+{
+    const size_t rows = std::min(texts.size(), m_items.size());
+    for (size_t row = 0; row < rows; ++row) {
+        m_items[row].size = texts[row].size;
+        m_items[row].date = texts[row].date;
+    }
+    if (rows > 0)
+        emit dataChanged(index(0, SizeColumn), index(int(rows) - 1, DateColumn), {Qt::DisplayRole});
+}
+
+QString FileItemModel::caption(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_items[size_t(row)].caption : QString();
+}

@@ -1,0 +1,118 @@
+#include "browse/imagelistview.h"
+
+#include "browse/captionsorter.h"
+#include "browse/fileitemmodel.h"
+#include "browse/imagelist.h"
+
+#include <QHeaderView>
+#include <QListView>
+#include <QStackedLayout>
+#include <QTreeView>
+
+ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWidget *parent)
+    : QWidget(parent), m_largeImages(largeImages), m_smallImages(smallImages),
+      m_items(new FileItemModel(this)), m_sorter(new CaptionSorter(this)),
+      m_stack(new QStackedLayout(this)), m_iconView(new QListView(this)),
+      m_reportView(new QTreeView(this))
+{
+    m_sorter->setSourceModel(m_items);
+    m_selection = new QItemSelectionModel(m_sorter, this);
+    setUpIconView();
+    setUpReportView();
+    m_stack->addWidget(m_iconView);
+    m_stack->addWidget(m_reportView);
+    m_items->setPictures(m_largeImages);
+    picturesResized();
+}
+
+void ImageListView::setUpIconView()
+{
+    m_iconView->setObjectName(QStringLiteral("IconView"));
+    m_iconView->setModel(m_sorter);
+    m_iconView->setSelectionModel(m_selection);
+    m_iconView->setViewMode(QListView::IconMode);
+    m_iconView->setResizeMode(QListView::Adjust);
+    m_iconView->setMovement(QListView::Static);
+    m_iconView->setUniformItemSizes(true);
+    m_iconView->setWordWrap(true);
+    m_iconView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_iconView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_iconView->setLayoutMode(QListView::Batched);
+}
+
+void ImageListView::setUpReportView()
+{
+    m_reportView->setObjectName(QStringLiteral("ReportView"));
+    m_reportView->setModel(m_sorter);
+    m_reportView->setSelectionModel(m_selection);
+    m_reportView->setRootIsDecorated(false);
+    m_reportView->setUniformRowHeights(true);
+    m_reportView->setItemsExpandable(false);
+    m_reportView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_reportView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_reportView->header()->setSectionsClickable(false);
+    m_reportView->header()->setStretchLastSection(false);
+    m_reportView->setColumnWidth(FileItemModel::FileColumn, 150);
+    m_reportView->setColumnWidth(FileItemModel::SizeColumn, 90);
+    m_reportView->setColumnWidth(FileItemModel::DateColumn, 120);
+}
+
+void ImageListView::setViewStyle(ViewStyle style)
+{
+    m_style = style;
+    m_items->setPictures(style == ViewStyle::Icon ? m_largeImages : m_smallImages);
+    m_stack->setCurrentWidget(activeView());
+}
+
+void ImageListView::setSorted(bool sorted)
+{
+    m_sorted = sorted;
+    m_sorter->sort(sorted ? FileItemModel::FileColumn : -1, Qt::AscendingOrder);
+}
+
+int ImageListView::count() const
+{
+    return m_sorter->rowCount();
+}
+
+QStringList ImageListView::captions() const
+{
+    QStringList result;
+    result.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        result.append(m_sorter->index(row, FileItemModel::FileColumn).data().toString());
+    return result;
+}
+
+QStringList ImageListView::selectedCaptions() const
+{
+    QModelIndexList rows = m_selection->selectedRows(FileItemModel::FileColumn);
+    std::sort(rows.begin(), rows.end());
+    QStringList result;
+    for (const QModelIndex &index : rows)
+        result.append(index.data().toString());
+    return result;
+}
+
+void ImageListView::selectAll()
+{
+    activeView()->selectAll();
+}
+
+void ImageListView::picturesResized()
+{
+    m_iconView->setIconSize(m_largeImages->size());
+    m_reportView->setIconSize(m_smallImages->size());
+}
+
+QAbstractItemView *ImageListView::activeView() const
+{
+    if (m_style == ViewStyle::Icon)
+        return m_iconView;
+    return m_reportView;
+}
+
+QList<QAbstractItemView *> ImageListView::views() const
+{
+    return {m_iconView, m_reportView};
+}

@@ -1,0 +1,58 @@
+// The list of image files: thumbnails in icon view, columns in report view.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class FileItemModel;
+class ImageList;
+class QAbstractItemView;
+class QItemSelectionModel;
+class QListView;
+class QSortFilterProxyModel;
+class QStackedLayout;
+class QTreeView;
+
+// One list of items shown by either of two views over the same model and
+// selection, so switching the view keeps what is selected.
+class ImageListView : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class ViewStyle { Icon, Report };
+
+    ImageListView(ImageList *largeImages, ImageList *smallImages, QWidget *parent = nullptr);
+
+    ViewStyle viewStyle() const { return m_style; }
+    void setViewStyle(ViewStyle style);
+    bool isSorted() const { return m_sorted; }
+    // On: items ordered by caption, letters before case; off: in the order added.
+    void setSorted(bool sorted);
+
+    FileItemModel *items() const { return m_items; }
+    int count() const;
+    // Captions in the order the view shows them.
+    QStringList captions() const;
+    QStringList selectedCaptions() const;
+    void selectAll();
+    // Tells the views that the image lists changed size.
+    void picturesResized();
+
+    QAbstractItemView *activeView() const;
+    QList<QAbstractItemView *> views() const;
+
+private:
+    void setUpIconView();
+    void setUpReportView();
+
+    ImageList *m_largeImages;
+    ImageList *m_smallImages;
+    FileItemModel *m_items;
+    QSortFilterProxyModel *m_sorter;
+    QItemSelectionModel *m_selection;
+    QStackedLayout *m_stack;
+    QListView *m_iconView;
+    QTreeView *m_reportView;
+    ViewStyle m_style = ViewStyle::Icon;
+    bool m_sorted = false;
+};

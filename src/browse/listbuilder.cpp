@@ -1,0 +1,68 @@
+#include "browse/listbuilder.h"
+
+#include "app/stoppoller.h"
+#include "platform/paths.h"
+
+#include <exception>
+
+namespace {
+void addItems(const ListBuildRequest &request, const QStringList &fileList, ListBuildHost &host)
+{
+    StopPoller poller(
+        request.noStop, [&host] { host.letMessagesRun(); },
+        [&host] { return host.takeStopRequest(); });
+    const int count = int(fileList.size());
+    for (int i = 0; i < count;) {
+        if (!request.noThumbs)
+            host.makePicture(fileList, i);
+        host.addItem(fileList.at(i), i);
+        if (i > 0)
+            host.setGauge(gaugePosition(i, count));
+        ++i;
+        if (poller.afterItem()) {
+            host.setStatus(QStringLiteral("Process Halted"));
+            break;
+        }
+    }
+}
+
+void gatherAndAdd(const ListBuildRequest &request, ListBuildHost &host)
+{
+    const QString failure = setWorkingDirectory(request.folder);
+    if (!failure.isEmpty()) {
+        host.reportError(failure);
+        return;
+    }
+    host.setStatus(QStringLiteral("Searching For Files"));
+    host.letMessagesRun();
+    host.paintPending();
+    host.clearList();
+    const QStringList fileList = gatherImageFiles(request.folder, request.imageType, request.limit);
+    if (!fileList.isEmpty())
+        host.enterBusy();
+    host.setStatus(QStringLiteral("Creating Thumbnails"));
+    addItems(request, fileList, host);
+    host.showFileCount(int(fileList.size()));
+}
+
+void closeBuild(const ListBuildRequest &request, ListBuildHost &host)
+{
+    if (request.reportView)
+        host.fillReportColumns();
+    host.setGauge(0);
+    host.leaveBusy();
+    host.setStatus(host.itemCount() > 0 ? QStringLiteral("Finished")
+                                        : QStringLiteral("No Matching Files Found"));
+    host.letMessagesRun();
+}
+} // namespace
+
+void buildImageList(const ListBuildRequest &request, ListBuildHost &host)
+{
+    try {
+        gatherAndAdd(request, host);
+    } catch (const std::exception &failure) {
+        host.reportError(QString::fromLocal8Bit(failure.what()));
+    }
+    closeBuild(request, host);
+}

@@ -1,0 +1,35 @@
+#include "platform/wildcard.h"
+
+#include <QChar>
+
+namespace {
+bool sameLetter(QChar a, QChar b)
+{
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
+} // namespace
+
+bool matchesFilePattern(QStringView pattern, QStringView name)
+{
+    if (pattern == u"*.*" || pattern == u"*")
+        return true;
+    // Greedy match with one back-track point: linear in practice, no recursion.
+    qsizetype p = 0, n = 0, starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || sameLetter(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}

@@ -1,0 +1,359 @@
+#include "app/newstat.h"
+#include "browse/fileitemmodel.h"
+#include "browse/folderchooser.h"
+#include "browse/imagelistview.h"
+#include "support/mainwindowfixture.h"
+
+#include <QAbstractItemView>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstRun();
+    void firstActivationOpensTheStartFolder();
+    void closeWritesAllSettings();
+    void storedOptionsShapeTheWindow();
+    void minimizedIsStoredAsMaximized();
+    void menusAsDesigned();
+    void filterButtonsAndMenuStayInStep();
+    void viewSwitchFillsReportColumns();
+    void sortingOnDoesNotRebuildOffDoes();
+    void sizeLimitApplies();
+    void missingFolderIsAnErrorAndListStays();
+    void closingDuringABuildStopsItThenSaves();
+    void selectAllAndLaunch();
+    void hintsReachPanelTwo();
+
+private:
+    static QString headerFiles(TForm1 &form)
+    {
+        return form.HeaderControl1->model()->headerData(1, Qt::Horizontal).toString();
+    }
+};
+
+void TestMainWindow::firstRun()
+{
+    MainWindowFixture f;
+    TForm1 &form = f.create();
+    QCOMPARE(form.windowTitle(), QString("Pixmoor"));
+    QCOMPARE(form.size(), QSize(570, 450));
+    QVERIFY(!form.isMaximized());
+    QCOMPARE(form.state.ThumbWidth, 70);
+    QCOMPARE(form.ImageList1.size(), QSize(70, 70));
+    QCOMPARE(form.ImageList2.size(), QSize(50, 50));
+    QCOMPARE(form.ListView1->viewStyle(), ImageListView::ViewStyle::Icon);
+    QVERIFY(form.IcoButton->isChecked());
+    QVERIFY(!form.action("Sorted1")->isChecked());
+    QVERIFY(!form.ListView1->isSorted());
+    QVERIFY(!form.action("ShowHints1")->isChecked());
+    QVERIFY(!form.action("NoStop1")->isChecked());
+    QVERIFY(!form.action("NoThumbs1")->isChecked());
+    QVERIFY(!form.action("MaximumSize1")->isChecked());
+    QCOMPARE(form.state.MaxSizeKB, 100);
+    QCOMPARE(form.state.StartDir, form.state.ProgramDir);
+    QVERIFY(form.state.ProgramDir.endsWith('/'));
+    QVERIFY(form.action("BMP1")->isChecked());
+    QVERIFY(form.filterButton("bmp")->isChecked());
+    QVERIFY(form.state.FirstActivation);
+}
+
+void TestMainWindow::firstActivationOpensTheStartFolder()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("start", {"one.bmp", "two.bmp", "three.gif"});
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "KVTL").setValue("Main/Directory", folder);
+    TForm1 &form = f.create();
+    form.FormActivate();
+    QVERIFY(!form.state.FirstActivation);
+    QCOMPARE(QFileInfo(form.state.CurrentDir).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+    QCOMPARE(form.StatusBar1->panelText(0), " " + form.state.CurrentDir);
+    QCOMPARE(form.ListView1->count(), 2);
+    QCOMPARE(headerFiles(form), QString("2 Files"));
+    QCOMPARE(form.state.FileCount, 2);
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Finished"));
+    form.FormActivate();
+    QCOMPARE(form.ListView1->count(), 2);
+    QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void TestMainWindow::closeWritesAllSettings()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp"});
+    {
+        TForm1 &form = f.create();
+        form.DirTree1->setDirectory(folder);
+        form.action("NoStop1")->trigger();
+        form.show();
+        QVERIFY(form.close());
+    }
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
+    const QStringList expected{"Main/Directory", "Main/Hints", "Main/List", "Main/MaxSize",
+                               "Main/MaxSizeLimit", "Main/NoStop", "Main/Sorted", "Main/ThumbSizeh",
+                               "Main/ThumbSizew", "Main/Thumbs", "Window/WindowHeight",
+                               "Window/WindowState", "Window/WindowWidth"};
+    QStringList keys = settings.allKeys();
+    keys.sort();
+    QCOMPARE(keys, expected);
+    QCOMPARE(settings.value("Main/NoStop").toInt(), 1);
+    QCOMPARE(settings.value("Main/Sorted").toInt(), 0);
+    QCOMPARE(settings.value("Window/WindowWidth").toInt(), 570);
+    QCOMPARE(settings.value("Window/WindowState").toString(), QString("Normal"));
+    QCOMPARE(QFileInfo(settings.value("Main/Directory").toString()).canonicalFilePath(),
+             QFileInfo(folder).canonicalFilePath());
+}
+
+void TestMainWindow::storedOptionsShapeTheWindow()
+{
+    MainWindowFixture f;
+    {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
+        s.setValue("Main/List", 1);
+        s.setValue("Main/Sorted", 1);
+        s.setValue("Main/ThumbSizew", 150);
+        s.setValue("Main/ThumbSizeh", 20);
+        s.setValue("Main/MaxSizeLimit", 1);
+        s.setValue("Main/MaxSize", 500);
+        s.setValue("Main/Hints", 1);
+        s.setValue("Window/WindowWidth", 700);
+        s.setValue("Window/WindowHeight", 520);
+    }
+    TForm1 &form = f.create();
+    QCOMPARE(form.ListView1->viewStyle(), ImageListView::ViewStyle::Report);
+    QVERIFY(form.ListButton->isChecked());
+    QVERIFY(!form.IcoButton->isChecked());
+    QVERIFY(form.action("List1")->isChecked());
+    QVERIFY(!form.action("ThumbSize1")->isEnabled());
+    QVERIFY(form.ListView1->isSorted());
+    QCOMPARE(form.ImageList1.size(), QSize(150, 20));
+    QVERIFY(form.state.MaxSizeEnabled);
+    QCOMPARE(form.state.MaxSizeKB, 500);
+    QVERIFY(form.action("MaximumSize1")->isChecked());
+    QVERIFY(form.action("ShowHints1")->isChecked());
+    QCOMPARE(form.size(), QSize(700, 520));
+}
+
+void TestMainWindow::minimizedIsStoredAsMaximized()
+{
+    MainWindowFixture f;
+    {
+        TForm1 &form = f.create();
+        form.show();
+        form.setWindowState(Qt::WindowMinimized);
+        form.close();
+    }
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
+    QCOMPARE(settings.value("Window/WindowState").toString(), QString("Maximized"));
+    f.form.reset();
+    QVERIFY(f.create().windowState() & Qt::WindowMaximized);
+}
+
+void TestMainWindow::menusAsDesigned()
+{
+    MainWindowFixture f;
+    TForm1 &form = f.create();
+    QStringList headings;
+    for (QAction *heading : form.menuBar()->actions())
+        headings << heading->text();
+    QCOMPARE(headings, QStringList({"&File", "&Image Type", "I&mage", "&View", "&Help"}));
+
+    QAction *print = form.action("Print1");
+    QCOMPARE(print->text(), QString("&Print  Thumb"));
+    QCOMPARE(print->statusTip(), QString("Print Thumb Nails "));
+    QCOMPARE(print->shortcut(), QKeySequence("Ctrl+P"));
+    QCOMPARE(print->property("helpContext").toInt(), 10);
+    QCOMPARE(form.action("Delete1")->shortcut(), QKeySequence(Qt::Key_Delete));
+    QCOMPARE(form.action("View1")->shortcut(), QKeySequence("Ctrl+V"));
+    QCOMPARE(form.File1->menuAction()->statusTip(), QString("File Options"));
+    QCOMPARE(form.Image1->actions().size(), 11);
+    QCOMPARE(form.Settings1->actions().size(), 12);
+
+    QStringList list;
+    for (QAction *item : form.PopupMenu1->actions())
+        list << (item->isSeparator() ? QString("-") : item->text());
+    QCOMPARE(list, QStringList({"&Move", "&Copy", "&Rename", "&Delete", "&Properties", "-",
+                                "C&onvert", "&Launch App", "&To Clipboard", "&View", "-",
+                                "&Explore", "-", "&What's This?", "-", "E&xit"}));
+    QCOMPARE(form.PopupMenu7->actions().last()->statusTip(), QString("Help On Resize Bar"));
+
+    // Built commands are live, the others wait for their part of the program.
+    QVERIFY(form.action("Exit1")->isEnabled());
+    QVERIFY(form.action("SelectAll1")->isEnabled());
+    QVERIFY(form.action("Sorted1")->isEnabled());
+    QVERIFY(!form.action("Copy1")->isEnabled());
+    QVERIFY(!form.CopyButton->isEnabled());
+    QVERIFY(form.ExitButton->isEnabled());
+    QCOMPARE(form.StopButton->toolTip(), QString("Stop Process"));
+    QCOMPARE(form.ExitButton->geometry(), QRect(500, 5, 40, 40));
+    QCOMPARE(form.StatusBar1->panelWidth(1), 250);
+    QCOMPARE(form.ProgressBar1->geometry(), QRect(464, 4, 98, 13));
+    QCOMPARE(form.HeaderControl1->sectionSize(0), 211);
+}
+
+void TestMainWindow::filterButtonsAndMenuStayInStep()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp", "b.gif", "c.gif", "d.png"});
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    QCOMPARE(form.ListView1->captions(), QStringList({"a.bmp"}));
+
+    form.filterButton("gif")->click();
+    QVERIFY(form.action("Gif1")->isChecked());
+    QVERIFY(!form.action("BMP1")->isChecked());
+    QCOMPARE(form.state.ImageType, QString("gif"));
+    QCOMPARE(form.ListView1->count(), 2);
+    QCOMPARE(headerFiles(form), QString("2 Files"));
+
+    form.action("All1")->trigger();
+    QVERIFY(form.filterButton("all")->isChecked());
+    QCOMPARE(form.ListView1->captions().first(), QString("a.bmp"));
+    QCOMPARE(form.ListView1->count(), 4);
+
+    form.action("Tiff1")->trigger();
+    QCOMPARE(headerFiles(form), QString("0 Files"));
+    QCOMPARE(form.StatusBar1->panelText(1), QString("No Matching Files Found"));
+}
+
+void TestMainWindow::viewSwitchFillsReportColumns()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp"}, 2560);
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    form.ListButton->click();
+    QCOMPARE(form.ListView1->viewStyle(), ImageListView::ViewStyle::Report);
+    QVERIFY(form.action("List1")->isChecked());
+    const QModelIndex row = form.ListView1->items()->index(0, FileItemModel::SizeColumn);
+    QCOMPARE(row.data().toString(), QString("2K"));
+    QVERIFY(!row.siblingAtColumn(FileItemModel::DateColumn).data().toString().isEmpty());
+
+    form.action("List1")->trigger();
+    QCOMPARE(form.ListView1->viewStyle(), ImageListView::ViewStyle::Icon);
+    QVERIFY(form.IcoButton->isChecked());
+    QCOMPARE(form.ListView1->count(), 1);
+    QVERIFY(form.ListView1->items()->index(0, FileItemModel::SizeColumn).data().toString().isEmpty());
+}
+
+void TestMainWindow::sortingOnDoesNotRebuildOffDoes()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"b.bmp", "C.bmp", "a.bmp"});
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    const QStringList gathered = form.ListView1->captions();
+
+    form.action("Sorted1")->trigger();
+    QCOMPARE(form.ListView1->captions(), QStringList({"a.bmp", "b.bmp", "C.bmp"}));
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Image View Sorted"));
+
+    form.action("Sorted1")->trigger();
+    QCOMPARE(form.ListView1->captions(), gathered);
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Finished"));
+}
+
+void TestMainWindow::sizeLimitApplies()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"small.bmp"}, 1000);
+    TestEnvironment::writeFile(folder + "/big.bmp", 512000);
+    {
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
+        s.setValue("Main/MaxSizeLimit", 1);
+        s.setValue("Main/MaxSize", 500);
+    }
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    QCOMPARE(form.ListView1->captions(), QStringList({"small.bmp"}));
+}
+
+void TestMainWindow::missingFolderIsAnErrorAndListStays()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp", "b.bmp"});
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    QVERIFY(QDir(folder).removeRecursively());
+    form.state.CurrentDir = folder;
+    form.UpdateListbox();
+    QCOMPARE(f.prompter.texts("error"), QStringList({"No such file or directory"}));
+    QCOMPARE(form.ListView1->count(), 2);
+    QVERIFY(!form.isBusy());
+    QVERIFY(form.Panel1->isEnabled());
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Finished"));
+
+    form.DirTree1->setDirectory(folder + "/nowhere");
+    QCOMPARE(f.prompter.texts("error").last(), QString("Invalid directory name !"));
+}
+
+void TestMainWindow::closingDuringABuildStopsItThenSaves()
+{
+    MainWindowFixture f;
+    QStringList many;
+    for (int i = 0; i < 300; ++i)
+        many << QString("p%1.bmp").arg(i);
+    const QString folder = f.folderWith("pics", many);
+    TForm1 &form = f.create();
+    form.show();
+    form.state.CurrentDir = folder;
+    QTimer::singleShot(0, &form, [&form] { form.close(); });
+    form.UpdateListbox();
+    QVERIFY(!form.isVisible());
+    QVERIFY(form.ListView1->count() < 300);
+    QCOMPARE(headerFiles(form), QString("300 Files"));
+    QVERIFY(QFileInfo::exists(f.env.settingsFile()));
+    QVERIFY(!form.state.StopRequested);
+}
+
+void TestMainWindow::selectAllAndLaunch()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp", "b.bmp"});
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    form.action("LaunchApp1")->trigger();
+    QVERIFY2(f.shell.opened.isEmpty(), "nothing selected, nothing launched");
+
+    form.action("SelectAll1")->trigger();
+    QCOMPARE(form.ListView1->selectedCaptions().size(), 2);
+    QCOMPARE(form.StatusBar1->panelText(1), QString("All Files Selected"));
+
+    form.action("LaunchApp1")->trigger();
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Checking File Association"));
+    QCOMPARE(f.shell.opened.size(), 1);
+    QCOMPARE(QFileInfo(f.shell.opened.first()).canonicalFilePath(),
+             QFileInfo(folder + "/" + form.ListView1->selectedCaptions().first()).canonicalFilePath());
+
+    f.shell.succeeds = false;
+    form.action("LaunchApp1")->trigger();
+    QCOMPARE(f.prompter.texts("error").size(), 1);
+}
+
+void TestMainWindow::hintsReachPanelTwo()
+{
+    MainWindowFixture f;
+    TForm1 &form = f.create();
+    form.show();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(form.DirTree1, &enter);
+    QCOMPARE(form.StatusBar1->panelText(1), QString("  Directory List"));
+    QStatusTipEvent empty{QString()};
+    QApplication::sendEvent(&form, &empty);
+    QCOMPARE(form.StatusBar1->panelText(1), QString("  "));
+    form.action("Sorted1")->showStatusText(form.menuBar());
+    QCOMPARE(form.StatusBar1->panelText(1), QString("  Display Alphabetically"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
