@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QTimer>
 
 TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
     : QMainWindow(parent), ImageList1(QSize(70, 70)), ImageList2(QSize(60, 60)),
@@ -134,6 +135,15 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     FormClose();
     event->accept();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager the window is never activated; the first
+    // showing then stands in for the first activation.
+    if (state.FirstActivation)
+        QTimer::singleShot(0, this, &TForm1::FormActivate);
 }
 
 bool TForm1::event(QEvent *event)
