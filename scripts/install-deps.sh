@@ -4,10 +4,15 @@
 set -euo pipefail
 
 packages=(
+  # building
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-image-formats-plugins libgl-dev
-  xvfb xauth
-  fonts-dejavu-core
+  libjpeg62-turbo-dev libpng-dev libtiff-dev libgif-dev libimagequant-dev
+  # testing: X server, independent decoders and converters, fuzzing
+  xvfb xauth fonts-dejavu-core
+  imagemagick libmagickcore-6.q16-6-extra libjpeg-turbo-progs libtiff-tools
+  libwmf-bin emf2svg librsvg2-bin
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,95 @@
+// The imaging library: read, describe and write BMP/DIB, JPEG, GIF, TIFF,
+// PCX and PNG files at a chosen colour depth.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QtGlobal>
+
+namespace imagelib {
+
+// Every operation returns a code: 1 or more is success, anything else an
+// error whose text errorText() gives. Callers show that text in an error box.
+using Result = int;
+constexpr Result Success = 1;
+
+enum ErrorCode : int {
+    CannotOpen = -1,     // file missing or not readable
+    ReadFailed = -2,     // I/O error or file ends early
+    BadFormat = -3,      // not a file of this format, or damaged
+    TooLarge = -4,       // beyond the size limits
+    OutOfMemory = -5,
+    CannotWrite = -6,    // target not writable, disk full
+    Unsupported = -7,    // a variant of the format we do not handle
+    BadDepth = -8,       // a depth other than 0, 1, 4, 8, 24
+    BadArgument = -9,    // quality, compression or image out of range
+    ScannerBusy = -10,
+    NoScanner = -11,
+    ScanFailed = -12,
+    ScanCancelled = -13,
+};
+
+// The library's message table. Unknown codes get a generic text.
+QString errorText(Result code);
+
+inline bool succeeded(Result code) { return code >= 1; }
+
+enum class FileFormat { Bmp, Jpeg, Gif, Tiff, Pcx, Png };
+
+// TIFF compression by its tag value.
+enum class TiffCompression : quint16 { None = 1, Ccitt = 2, Lzw = 5, PackBits = 32773 };
+
+// Decoded images larger than this are refused with TooLarge.
+struct Limits
+{
+    int maxSide = 16384;
+    qint64 maxPixels = 200'000'000;
+};
+
+struct ReadOptions
+{
+    // 0 = the standard 16-colour VGA palette, 1 = black and white,
+    // 4 = 16 colours, 8 = 256 colours, 24 = true colour.
+    int depth = 24;
+    bool dither = true;
+    // When valid, the decoder may return a smaller image that is still at
+    // least this large in both directions (JPEG DCT scaling, sampled rows);
+    // the caller stretches it further. Invalid: full size.
+    QSize atLeast;
+    Limits limits;
+};
+
+// Reads path as format. On success `out` holds the picture: depth 24 gives
+// QImage::Format_RGB32; depths 0, 1, 4 and 8 give Format_Indexed8 with a
+// colour table of at most 16, 2, 16 and 256 entries. JPEG orientation tags
+// are applied, so the picture is upright.
+Result readImage(const QString &path, FileFormat format, const ReadOptions &options, QImage &out);
+
+struct ImageInfo
+{
+    QString typeCode;      // "BMP", "JPG", "GIF", "TIF", "PCX", "PNG"
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    int xResolution = 0;   // dots per inch, 0 when the file does not say
+    int yResolution = 0;
+    QString formatName;    // e.g. "Windows Bitmap", "JPEG JFIF"
+};
+
+// Describes the file at path, recognising its format by content.
+Result readImageInfo(const QString &path, ImageInfo &info);
+
+// Writers. depth as for ReadOptions; the picture is converted to it first
+// (palettes for 4 and 8 bits are chosen for the picture). A write goes to a
+// temporary file in the target folder that replaces the target only when
+// complete: a failed write never leaves a partial file or harms an old one.
+Result writeBmp(const QString &path, int depth, const QImage &image);
+Result writeGif(const QString &path, int depth, const QImage &image);           // depth <= 8
+Result writePcx(const QString &path, int depth, const QImage &image);
+Result writePng(const QString &path, int depth, bool interlace, const QImage &image);
+// quality 1..100, smoothing 0..100; depth 1 writes a greyscale JPEG, any other 24.
+Result writeJpeg(const QString &path, int quality, int smoothing, int depth, const QImage &image);
+Result writeTiff(const QString &path, TiffCompression compression, int depth, const QImage &image);
+
+} // namespace imagelib
