@@ -3,7 +3,7 @@
 
 #include "app/newstat.h"
 #include "app/storedoptions.h"
-#include "browse/folderchooser.h"
+#include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -193,6 +193,8 @@ void TForm1::StopButtonClick()
 
 void TForm1::DirTree1DirChange(const QString &folder)
 {
+    if (folder == state.CurrentDir)
+        return;
     state.CurrentDir = folder;
     StatusBar1->setPanelText(0, QLatin1Char(' ') + folder);
     UpdateListbox();

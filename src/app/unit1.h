@@ -10,7 +10,7 @@
 #include <map>
 #include <memory>
 
-class FolderChooser;
+class TDirTree;
 class ImageListView;
 class Prompter;
 class QActionGroup;
@@ -71,7 +71,7 @@ public:
     QFrame *LeftPanel = nullptr;
     QFrame *CenterPanel = nullptr;
     QFrame *RightPanel = nullptr;
-    FolderChooser *DirTree1 = nullptr;
+    TDirTree *DirTree1 = nullptr;
     ImageListView *ListView1 = nullptr;
     TAStatusBar *StatusBar1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;

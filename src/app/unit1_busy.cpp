@@ -2,7 +2,7 @@
 #include "app/unit1.h"
 
 #include "app/newstat.h"
-#include "browse/folderchooser.h"
+#include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 
 #include <QAction>

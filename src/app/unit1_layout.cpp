@@ -2,7 +2,7 @@
 #include "app/unit1.h"
 
 #include "app/newstat.h"
-#include "browse/folderchooser.h"
+#include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 
 #include <QButtonGroup>
@@ -177,14 +177,17 @@ QWidget *TForm1::createBody()
 
     LeftPanel = panel(body, "LeftPanel", QFrame::Sunken);
     LeftPanel->setFixedWidth(210);
-    DirTree1 = new FolderChooser(m_prompter, LeftPanel);
+    DirTree1 = new TDirTree(m_prompter, LeftPanel);
     DirTree1->setObjectName(QStringLiteral("DirTree1"));
+    DirTree1->setOpenCurrentDir(false);
+    DirTree1->setOpenCurrentDrv(false);
     setHint(DirTree1, "Directory List");
     DirTree1->setToolTip(QString());
     auto *treeLayout = new QVBoxLayout(LeftPanel);
     treeLayout->setContentsMargins(1, 1, 1, 1);
     treeLayout->addWidget(DirTree1);
-    connect(DirTree1, &FolderChooser::dirChanged, this, &TForm1::DirTree1DirChange);
+    connect(DirTree1, &TDirTree::OnDirChange, this, &TForm1::DirTree1DirChange);
+    DirTree1->fill();
 
     CenterPanel = new QFrame(body);
     CenterPanel->setObjectName(QStringLiteral("CenterPanel"));

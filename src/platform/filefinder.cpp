@@ -25,26 +25,58 @@ bool wanted(const FoundFile &found, const FindOptions &options)
         return false;
     return true;
 }
-} // namespace
 
-std::vector<FoundFile> findFiles(const QString &folder, const QString &pattern,
-                                 const FindOptions &options)
+// Walks folder's entries of the given kinds that match pattern and that
+// options admit, until visit returns false.
+template <typename Visit>
+void walk(const QString &folder, QDir::Filters kinds, const QString &pattern,
+          const FindOptions &options, Visit visit)
 {
-    QDir::Filters filters = QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot;
-    if (options.includeDirectories)
-        filters |= QDir::Dirs;
-    std::vector<FoundFile> result;
-    QDirIterator it(folder, filters);
+    QDirIterator it(folder, kinds | QDir::Hidden | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
         if (!matchesFilePattern(pattern, info.fileName()))
             continue;
         FoundFile found = describe(info);
-        if (wanted(found, options))
-            result.push_back(std::move(found));
+        if (wanted(found, options) && !visit(std::move(found)))
+            return;
     }
+}
+} // namespace
+
+std::vector<FoundFile> findFiles(const QString &folder, const QString &pattern,
+                                 const FindOptions &options)
+{
+    QDir::Filters kinds = QDir::Files;
+    if (options.includeDirectories)
+        kinds |= QDir::Dirs;
+    std::vector<FoundFile> result;
+    walk(folder, kinds, pattern, options, [&result](FoundFile found) {
+        result.push_back(std::move(found));
+        return true;
+    });
     return result;
+}
+
+std::vector<FoundFile> findFolders(const QString &folder, const FindOptions &options)
+{
+    std::vector<FoundFile> result;
+    walk(folder, QDir::Dirs, QStringLiteral("*"), options, [&result](FoundFile found) {
+        result.push_back(std::move(found));
+        return true;
+    });
+    return result;
+}
+
+bool hasSubfolder(const QString &folder, const FindOptions &options)
+{
+    bool found = false;
+    walk(folder, QDir::Dirs, QStringLiteral("*"), options, [&found](FoundFile) {
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 std::optional<FoundFile> findFile(const QString &path)

@@ -27,5 +27,11 @@ struct FindOptions
 std::vector<FoundFile> findFiles(const QString &folder, const QString &pattern,
                                  const FindOptions &options);
 
+// The sub-folders of folder, in the order the file system lists them.
+std::vector<FoundFile> findFolders(const QString &folder, const FindOptions &options);
+
+// True as soon as folder is seen to hold a sub-folder that options admit.
+bool hasSubfolder(const QString &folder, const FindOptions &options);
+
 // The one entry at path, hidden and system entries included.
 std::optional<FoundFile> findFile(const QString &path);

@@ -1,4 +1,4 @@
-#include "browse/folderchooser.h"
+#include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "support/mainwindowfixture.h"
 

@@ -1,6 +1,6 @@
 #include "app/newstat.h"
 #include "browse/fileitemmodel.h"
-#include "browse/folderchooser.h"
+#include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "support/mainwindowfixture.h"
 
