@@ -1,0 +1,331 @@
+// JPEG through libjpeg-turbo: reduced-size decodes by DCT scaling, Exif
+// orientation, greyscale and CMYK input; RGB and greyscale output.
+// setjmp/longjmp stay inside the functions marked "plain": they hold no
+// objects with destructors.
+#include "imaging/codecs.h"
+#include "imaging/exiforientation.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace imagelib::codecs {
+
+namespace {
+
+// A progressive file may hold thousands of tiny scans that take minutes to
+// decode; no real file needs more than a few dozen.
+constexpr int MaxScans = 1000;
+
+struct ErrorManager
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    bool hitEnd;
+};
+
+[[noreturn]] void errorExit(j_common_ptr cinfo)
+{
+    std::longjmp(reinterpret_cast<ErrorManager *>(cinfo->err)->jump, 1);
+}
+
+void emitMessage(j_common_ptr cinfo, int level)
+{
+    if (level >= 0)
+        return;
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<ErrorManager *>(cinfo->err)->hitEnd = true;
+    ++cinfo->err->num_warnings;
+}
+
+void limitScans(j_common_ptr cinfo)
+{
+    const auto *d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > MaxScans)
+        errorExit(cinfo);
+}
+
+struct Decoder
+{
+    jpeg_decompress_struct cinfo;
+    ErrorManager error;
+    jpeg_progress_mgr progress;
+    int scaleNumerator;
+    J_COLOR_SPACE outSpace;
+};
+
+void setUpErrors(jpeg_error_mgr &pub, ErrorManager &error)
+{
+    jpeg_std_error(&pub);
+    pub.error_exit = errorExit;
+    pub.emit_message = emitMessage;
+    error.hitEnd = false;
+}
+
+// Plain: header, saved APP1 markers and output size at the chosen scale.
+bool readHeader(Decoder &d, Bytes in)
+{
+    d.cinfo.err = &d.error.pub;
+    setUpErrors(d.error.pub, d.error);
+    if (setjmp(d.error.jump)) {
+        jpeg_destroy_decompress(&d.cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&d.cinfo);
+    d.progress.progress_monitor = limitScans;
+    d.cinfo.progress = &d.progress;
+    jpeg_mem_src(&d.cinfo, in.data, static_cast<unsigned long>(in.size));
+    jpeg_save_markers(&d.cinfo, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_read_header(&d.cinfo, TRUE);
+    return true;
+}
+
+// Plain: decodes into rows prepared by the caller.
+bool readPixels(Decoder &d, uchar **rows)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    d.cinfo.scale_num = static_cast<unsigned>(d.scaleNumerator);
+    d.cinfo.scale_denom = 8;
+    d.cinfo.out_color_space = d.outSpace;
+    jpeg_start_decompress(&d.cinfo);
+    while (d.cinfo.output_scanline < d.cinfo.output_height && !d.error.hitEnd)
+        jpeg_read_scanlines(&d.cinfo, rows + d.cinfo.output_scanline, d.cinfo.output_height - d.cinfo.output_scanline);
+    if (d.error.hitEnd)
+        return false;
+    jpeg_finish_decompress(&d.cinfo);   // a missing end marker alone loses nothing
+    return true;
+}
+
+// Plain: output size for a scale, without decoding.
+bool outputSize(Decoder &d, int numerator, qint64 &width, qint64 &height)
+{
+    if (setjmp(d.error.jump))
+        return false;
+    d.cinfo.scale_num = static_cast<unsigned>(numerator);
+    d.cinfo.scale_denom = 8;
+    d.cinfo.out_color_space = d.outSpace;
+    jpeg_calc_output_dimensions(&d.cinfo);
+    width = d.cinfo.output_width;
+    height = d.cinfo.output_height;
+    return true;
+}
+
+int orientationOf(const jpeg_decompress_struct &cinfo)
+{
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next) {
+        const int orientation = exifOrientation(m->data, m->data_length);
+        if (m->marker == JPEG_APP0 + 1 && orientation != 1)
+            return orientation;
+    }
+    return 1;
+}
+
+bool hasExif(const jpeg_decompress_struct &cinfo)
+{
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next)
+        if (m->data_length >= 6 && std::equal(m->data, m->data + 6, "Exif\0\0"))
+            return true;
+    return false;
+}
+
+// The smallest eighth-step scale that keeps the picture at least atLeast.
+int scaleFor(Decoder &d, QSize atLeast, bool swapped)
+{
+    if (!atLeast.isValid())
+        return 8;
+    const QSize want = swapped ? atLeast.transposed() : atLeast;
+    for (int numerator = 1; numerator < 8; ++numerator) {
+        qint64 width = 0, height = 0;
+        if (outputSize(d, numerator, width, height) && width >= want.width() && height >= want.height())
+            return numerator;
+    }
+    return 8;
+}
+
+J_COLOR_SPACE outputSpace(const jpeg_decompress_struct &cinfo)
+{
+    if (cinfo.jpeg_color_space == JCS_GRAYSCALE)
+        return JCS_GRAYSCALE;
+    if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK)
+        return JCS_CMYK;
+    return Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+}
+
+QImage allocateFor(J_COLOR_SPACE space, qint64 width, qint64 height)
+{
+    if (space != JCS_GRAYSCALE)
+        return QImage(int(width), int(height), QImage::Format_RGB32);
+    QImage image(int(width), int(height), QImage::Format_Indexed8);
+    QList<QRgb> greys;
+    for (int i = 0; i < 256; ++i)
+        greys.append(qRgb(i, i, i));
+    image.setColorTable(greys);
+    return image;
+}
+
+// Adobe's writers store CMYK inverted; others store it plain.
+void cmykToRgb(QImage &image, bool inverted)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        uchar *p = image.scanLine(y);
+        QRgb *out = reinterpret_cast<QRgb *>(p);
+        for (int x = 0; x < image.width(); ++x, p += 4) {
+            int c = p[0], m = p[1], ye = p[2], k = p[3];
+            if (!inverted) {
+                c = 255 - c;
+                m = 255 - m;
+                ye = 255 - ye;
+                k = 255 - k;
+            }
+            out[x] = qRgb(c * k / 255, m * k / 255, ye * k / 255);
+        }
+    }
+}
+
+Result decodeInto(Decoder &d, const ReadOptions &options, QImage &out)
+{
+    const int orientation = orientationOf(d.cinfo);
+    d.outSpace = outputSpace(d.cinfo);
+    d.scaleNumerator = scaleFor(d, options.atLeast, orientationSwapsAxes(orientation));
+    qint64 width = 0, height = 0;
+    if (!outputSize(d, d.scaleNumerator, width, height))
+        return BadFormat;
+    QImage image = allocateFor(d.outSpace, width, height);
+    if (image.isNull())
+        return OutOfMemory;
+    std::vector<uchar *> rows(size_t(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        rows[size_t(y)] = image.scanLine(y);
+    if (!readPixels(d, rows.data()))
+        return d.error.hitEnd ? ReadFailed : BadFormat;
+    if (d.outSpace == JCS_CMYK)
+        cmykToRgb(image, d.cinfo.saw_Adobe_marker);
+    out = applyOrientation(image, orientation);
+    return Success;
+}
+
+void setDensity(const jpeg_decompress_struct &cinfo, QImage &image)
+{
+    const double perInch = cinfo.density_unit == 1 ? 1.0 : cinfo.density_unit == 2 ? 2.54 : 0.0;
+    image.setDotsPerMeterX(dotsPerMetre(int(cinfo.X_density * perInch + 0.5)));
+    image.setDotsPerMeterY(dotsPerMetre(int(cinfo.Y_density * perInch + 0.5)));
+}
+
+} // namespace
+
+Result decodeJpeg(Bytes in, const ReadOptions &options, QImage &out)
+{
+    Decoder d{};
+    if (!readHeader(d, in))
+        return in.size < 4 ? ReadFailed : BadFormat;
+    Result result = checkImageSize(d.cinfo.image_width, d.cinfo.image_height, options.limits);
+    if (result == Success)
+        result = decodeInto(d, options, out);
+    if (result == Success)
+        setDensity(d.cinfo, out);
+    jpeg_destroy_decompress(&d.cinfo);
+    return result;
+}
+
+Result describeJpeg(Bytes in, ImageInfo &info)
+{
+    Decoder d{};
+    if (!readHeader(d, in))
+        return BadFormat;
+    const bool swapped = orientationSwapsAxes(orientationOf(d.cinfo));
+    info.typeCode = QStringLiteral("JPG");
+    info.width = int(swapped ? d.cinfo.image_height : d.cinfo.image_width);
+    info.height = int(swapped ? d.cinfo.image_width : d.cinfo.image_height);
+    info.bitsPerPixel = d.cinfo.num_components * 8;
+    const double perInch = d.cinfo.density_unit == 1 ? 1.0 : d.cinfo.density_unit == 2 ? 2.54 : 0.0;
+    info.xResolution = int(d.cinfo.X_density * perInch + 0.5);
+    info.yResolution = int(d.cinfo.Y_density * perInch + 0.5);
+    info.formatName = hasExif(d.cinfo)          ? QStringLiteral("JPEG Exif")
+                      : d.cinfo.saw_JFIF_marker ? QStringLiteral("JPEG JFIF")
+                                                : QStringLiteral("JPEG");
+    jpeg_destroy_decompress(&d.cinfo);
+    return Success;
+}
+
+namespace {
+
+struct Encoder
+{
+    jpeg_compress_struct cinfo;
+    ErrorManager error;
+    unsigned char *buffer;
+    unsigned long size;
+};
+
+struct EncodeRequest
+{
+    const QImage *image;
+    int quality;
+    int smoothing;
+    bool greyscale;
+    uchar *greyRow;   // width bytes, for greyscale output
+};
+
+// Plain: compresses the picture into the encoder's memory buffer.
+bool compress(Encoder &e, const EncodeRequest &r)
+{
+    e.cinfo.err = &e.error.pub;
+    setUpErrors(e.error.pub, e.error);
+    if (setjmp(e.error.jump)) {
+        jpeg_destroy_compress(&e.cinfo);
+        return false;
+    }
+    jpeg_create_compress(&e.cinfo);
+    jpeg_mem_dest(&e.cinfo, &e.buffer, &e.size);
+    e.cinfo.image_width = JDIMENSION(r.image->width());
+    e.cinfo.image_height = JDIMENSION(r.image->height());
+    e.cinfo.input_components = r.greyscale ? 1 : 4;
+    e.cinfo.in_color_space = r.greyscale ? JCS_GRAYSCALE
+                             : Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    jpeg_set_defaults(&e.cinfo);
+    jpeg_set_quality(&e.cinfo, r.quality, TRUE);
+    e.cinfo.smoothing_factor = r.smoothing;
+    e.cinfo.density_unit = 1;
+    e.cinfo.X_density = UINT16(qBound(1, dotsPerInch(r.image->dotsPerMeterX()), 65535));
+    e.cinfo.Y_density = UINT16(qBound(1, dotsPerInch(r.image->dotsPerMeterY()), 65535));
+    jpeg_start_compress(&e.cinfo, TRUE);
+    while (e.cinfo.next_scanline < e.cinfo.image_height) {
+        const int y = int(e.cinfo.next_scanline);
+        const QRgb *line = reinterpret_cast<const QRgb *>(r.image->constScanLine(y));
+        JSAMPROW row = const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE *>(line));
+        if (r.greyscale) {
+            for (int x = 0; x < r.image->width(); ++x)
+                r.greyRow[x] = uchar(qGray(line[x]));
+            row = r.greyRow;
+        }
+        jpeg_write_scanlines(&e.cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&e.cinfo);
+    jpeg_destroy_compress(&e.cinfo);
+    return true;
+}
+
+} // namespace
+
+Result encodeJpeg(const QImage &image, int quality, int smoothing, bool greyscale, QByteArray &out)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QByteArray greyRow(rgb.width(), '\0');
+    Encoder e{};
+    const EncodeRequest request{&rgb, quality, smoothing, greyscale, reinterpret_cast<uchar *>(greyRow.data())};
+    const bool ok = compress(e, request);
+    if (ok)
+        out = QByteArray(reinterpret_cast<const char *>(e.buffer), qsizetype(e.size));
+    std::free(e.buffer);
+    return ok ? Success : OutOfMemory;
+}
+
+} // namespace imagelib::codecs

@@ -1,0 +1,285 @@
+// PNG through libpng: palette, grey and 16-bit input, transparency, Adam7;
+// palette or RGB output, interlaced on request. setjmp/longjmp stay inside
+// the functions marked "plain": they hold no objects with destructors.
+#include "imaging/codecs.h"
+
+#include <QList>
+
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+#include <png.h>
+
+namespace imagelib::codecs {
+
+namespace {
+
+struct Reader
+{
+    png_structp png;
+    png_infop info;
+    Bytes in;
+    qint64 position;
+    bool truncated;
+    png_uint_32 width;
+    png_uint_32 height;
+    int bitDepth;
+    int colorType;
+    bool indexedOutput;   // palette or plain grey: one byte per pixel
+};
+
+[[noreturn]] void onError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+void readFromMemory(png_structp png, png_bytep out, size_t length)
+{
+    auto *r = static_cast<Reader *>(png_get_io_ptr(png));
+    if (qint64(length) > r->in.size - r->position) {
+        r->truncated = true;
+        png_error(png, "file ends early");
+    }
+    std::memcpy(out, r->in.data + r->position, length);
+    r->position += qint64(length);
+}
+
+// Plain: signature, header and the chunks before the image data.
+bool readInfo(Reader &r)
+{
+    r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r, onError, onWarning);
+    r.info = r.png ? png_create_info_struct(r.png) : nullptr;
+    if (!r.info)
+        return false;
+    if (setjmp(png_jmpbuf(r.png)))
+        return false;
+    png_set_read_fn(r.png, &r, readFromMemory);
+    png_read_info(r.png, r.info);
+    int interlace = 0;
+    png_get_IHDR(r.png, r.info, &r.width, &r.height, &r.bitDepth, &r.colorType, &interlace, nullptr, nullptr);
+    const bool grey = r.colorType == PNG_COLOR_TYPE_GRAY && !png_get_valid(r.png, r.info, PNG_INFO_tRNS);
+    r.indexedOutput = grey || r.colorType == PNG_COLOR_TYPE_PALETTE;
+    return true;
+}
+
+// Plain: transformations to one byte per pixel or to 32-bit BGRA, then the
+// rows and the chunks after them.
+bool readRows(Reader &r, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(r.png)))
+        return false;
+    if (r.bitDepth == 16)
+        png_set_scale_16(r.png);
+    if (r.indexedOutput) {
+        png_set_packing(r.png);
+    } else {
+        png_set_expand(r.png);
+        png_set_gray_to_rgb(r.png);
+        if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+            png_set_bgr(r.png);
+        else
+            png_set_swap_alpha(r.png);
+        png_set_add_alpha(r.png, 0xFF, Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
+    }
+    png_set_interlace_handling(r.png);
+    png_read_update_info(r.png, r.info);
+    png_read_image(r.png, rows);
+    png_read_end(r.png, nullptr);
+    return true;
+}
+
+QList<QRgb> paletteOf(const Reader &r)
+{
+    QList<QRgb> table;
+    if (r.colorType != PNG_COLOR_TYPE_PALETTE) {
+        const int levels = 1 << qMin(r.bitDepth, 8);
+        for (int i = 0; i < levels; ++i) {
+            const int v = i * 255 / (levels - 1);
+            table.append(qRgb(v, v, v));
+        }
+        return table;
+    }
+    png_colorp colours = nullptr;
+    int count = 0;
+    png_get_PLTE(r.png, r.info, &colours, &count);
+    png_bytep alpha = nullptr;
+    int alphaCount = 0;
+    png_get_tRNS(r.png, r.info, &alpha, &alphaCount, nullptr);
+    for (int i = 0; i < count; ++i)
+        table.append(qRgba(colours[i].red, colours[i].green, colours[i].blue, i < alphaCount ? alpha[i] : 255));
+    return table;
+}
+
+bool indexesInRange(const QImage &image)
+{
+    const int count = int(image.colorCount());
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] >= count)
+                return false;
+    }
+    return true;
+}
+
+Result decodeRows(Reader &r, const ReadOptions &options, QImage &out)
+{
+    Result result = checkImageSize(r.width, r.height, options.limits);
+    if (result != Success)
+        return result;
+    QImage image(int(r.width), int(r.height), r.indexedOutput ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
+    if (image.isNull())
+        return OutOfMemory;
+    if (r.indexedOutput)
+        image.setColorTable(paletteOf(r));
+    std::vector<png_bytep> rows(r.height);
+    for (int y = 0; y < image.height(); ++y)
+        rows[size_t(y)] = image.scanLine(y);
+    if (!readRows(r, rows.data()))
+        return r.truncated ? ReadFailed : BadFormat;
+    if (r.indexedOutput && !indexesInRange(image))
+        return BadFormat;
+    png_uint_32 xPpm = 0, yPpm = 0;
+    int unit = 0;
+    if (png_get_pHYs(r.png, r.info, &xPpm, &yPpm, &unit) && unit == PNG_RESOLUTION_METER) {
+        image.setDotsPerMeterX(int(qMin<png_uint_32>(xPpm, INT_MAX)));
+        image.setDotsPerMeterY(int(qMin<png_uint_32>(yPpm, INT_MAX)));
+    }
+    out = image;
+    return Success;
+}
+
+} // namespace
+
+Result decodePng(Bytes in, const ReadOptions &options, QImage &out)
+{
+    Reader r{};
+    r.in = in;
+    Result result = Success;
+    if (!readInfo(r))
+        result = r.truncated ? ReadFailed : BadFormat;
+    else
+        result = decodeRows(r, options, out);
+    png_destroy_read_struct(&r.png, &r.info, nullptr);
+    return result;
+}
+
+Result describePng(Bytes in, ImageInfo &info)
+{
+    Reader r{};
+    r.in = in;
+    const bool ok = readInfo(r);
+    if (ok) {
+        info.typeCode = QStringLiteral("PNG");
+        info.width = int(qMin<png_uint_32>(r.width, INT_MAX));
+        info.height = int(qMin<png_uint_32>(r.height, INT_MAX));
+        info.bitsPerPixel = r.bitDepth * png_get_channels(r.png, r.info);
+        png_uint_32 xPpm = 0, yPpm = 0;
+        int unit = 0;
+        if (png_get_pHYs(r.png, r.info, &xPpm, &yPpm, &unit) && unit == PNG_RESOLUTION_METER) {
+            info.xResolution = dotsPerInch(xPpm);
+            info.yResolution = dotsPerInch(yPpm);
+        }
+        info.formatName = QStringLiteral("PNG");
+    }
+    png_destroy_read_struct(&r.png, &r.info, nullptr);
+    return ok ? Success : r.truncated ? ReadFailed : BadFormat;
+}
+
+namespace {
+
+struct Writer
+{
+    png_structp png;
+    png_infop info;
+    QByteArray *out;
+};
+
+void writeToMemory(png_structp png, png_bytep data, size_t length)
+{
+    static_cast<Writer *>(png_get_io_ptr(png))->out->append(reinterpret_cast<const char *>(data), qsizetype(length));
+}
+
+void flushNothing(png_structp) {}
+
+struct WriteRequest
+{
+    const QImage *image;
+    int bits;   // 1, 4, 8 with a palette; 24 for RGB
+    bool interlace;
+    png_colorp palette;
+    int paletteSize;
+    png_bytepp rows;
+};
+
+// Plain: header, palette, resolution and rows.
+bool writeImage(Writer &w, const WriteRequest &r)
+{
+    w.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, onError, onWarning);
+    w.info = w.png ? png_create_info_struct(w.png) : nullptr;
+    if (!w.info)
+        return false;
+    if (setjmp(png_jmpbuf(w.png)))
+        return false;
+    png_set_write_fn(w.png, &w, writeToMemory, flushNothing);
+    const bool rgb = r.bits == 24;
+    png_set_IHDR(w.png, w.info, png_uint_32(r.image->width()), png_uint_32(r.image->height()), rgb ? 8 : r.bits,
+                 rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_PALETTE,
+                 r.interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (!rgb)
+        png_set_PLTE(w.png, w.info, r.palette, r.paletteSize);
+    if (r.image->dotsPerMeterX() > 0 && r.image->dotsPerMeterY() > 0)
+        png_set_pHYs(w.png, w.info, png_uint_32(r.image->dotsPerMeterX()), png_uint_32(r.image->dotsPerMeterY()),
+                     PNG_RESOLUTION_METER);
+    png_write_info(w.png, w.info);
+    if (rgb) {
+        if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+            png_set_bgr(w.png);
+        png_set_filler(w.png, 0, Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
+    }
+    png_write_image(w.png, r.rows);
+    png_write_end(w.png, w.info);
+    return true;
+}
+
+QByteArray packedIndexes(const QImage &image, int bits, qsizetype rowBytes)
+{
+    QByteArray packed(rowBytes * image.height(), '\0');
+    const int perByte = 8 / bits;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *src = image.constScanLine(y);
+        uchar *dst = reinterpret_cast<uchar *>(packed.data()) + rowBytes * y;
+        for (int x = 0; x < image.width(); ++x)
+            dst[x / perByte] |= uchar(src[x] << (8 - bits * (x % perByte + 1)));
+    }
+    return packed;
+}
+
+} // namespace
+
+Result encodePng(const QImage &image, int depth, bool interlace, QByteArray &out)
+{
+    const int bits = storedBits(depth);
+    const qsizetype rowBytes = (qsizetype(image.width()) * bits + 7) / 8;
+    const QByteArray packed = bits <= 8 ? packedIndexes(image, bits, rowBytes) : QByteArray();
+    std::vector<png_bytep> rows(size_t(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        rows[size_t(y)] = bits <= 8 ? reinterpret_cast<png_bytep>(const_cast<char *>(packed.constData())) + rowBytes * y
+                                    : const_cast<png_bytep>(image.constScanLine(y));
+    std::vector<png_color> palette(size_t(qMax<qsizetype>(1, image.colorCount())));
+    for (int i = 0; i < image.colorCount(); ++i)
+        palette[size_t(i)] = {png_byte(qRed(image.color(i))), png_byte(qGreen(image.color(i))),
+                              png_byte(qBlue(image.color(i)))};
+    out.clear();
+    Writer w{nullptr, nullptr, &out};
+    const WriteRequest request{&image, bits, interlace, palette.data(), int(palette.size()), rows.data()};
+    const bool ok = writeImage(w, request);
+    png_destroy_write_struct(&w.png, &w.info);
+    return ok ? Success : OutOfMemory;
+}
+
+} // namespace imagelib::codecs

@@ -1,0 +1,24 @@
+// Hand-made damaged and hostile image files for the bad-input tests.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QRgb>
+
+namespace hostile {
+
+// A bitmap with a 14-byte file header and a 40-byte info header; colorsUsed
+// 0 stores the palette's size.
+QByteArray bitmap(qint32 width, qint32 height, int bits, int compression, const QList<QRgb> &palette,
+                  const QByteArray &pixels, quint32 colorsUsed = 0);
+// A PCX header (version 5) followed by data.
+QByteArray pcx(int xmin, int xmax, int ymax, int bits, int planes, int bytesPerLine, const QByteArray &data);
+// A minimal uncompressed 8-bit grey TIFF whose strip is at stripOffset.
+QByteArray tiff(quint32 width, quint32 height, quint32 stripOffset);
+// PNG chunks: replaces the payload of the first chunk of `type`, fixing its CRC.
+QByteArray replacePngChunk(const QByteArray &png, const QByteArray &type, const QByteArray &payload);
+// Overwrites a 16-bit big- or little-endian value at offset.
+void put16(QByteArray &bytes, qsizetype offset, int value, bool bigEndian);
+void put32be(QByteArray &bytes, qsizetype offset, quint32 value);
+
+} // namespace hostile
