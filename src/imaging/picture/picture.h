@@ -36,7 +36,8 @@ public:
 
     // Draws the picture stretched into target: a bitmap by dropping or
     // repeating pixels (no smoothing), an icon at its own size at target's
-    // top left corner, a metafile played into target.
+    // top left corner, a metafile played into target. Metafile text needs
+    // a QGuiApplication for its fonts; without one the text is left out.
     void draw(QPainter &painter, const QRectF &target) const;
 
     // The picture drawn as draw() does into a white bitmap of size.

@@ -1,0 +1,101 @@
+#include "gdistate.h"
+
+namespace gdi {
+
+ObjectTable::ObjectTable(int capacity) : m_capacity(qBound(0, capacity, MaxObjects))
+{
+}
+
+int ObjectTable::addAtLowestFree(const Object &object)
+{
+    for (int i = 0; i < m_capacity; ++i) {
+        if (!m_objects.contains(quint32(i))) {
+            m_objects.insert(quint32(i), std::make_shared<const Object>(object));
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool ObjectTable::put(quint32 index, const Object &object)
+{
+    if (index >= quint32(m_capacity))
+        return false;
+    m_objects.insert(index, std::make_shared<const Object>(object));
+    return true;
+}
+
+const Object *ObjectTable::find(quint32 index) const
+{
+    const auto it = m_objects.constFind(index);
+    return it == m_objects.constEnd() ? nullptr : it->get();
+}
+
+void ObjectTable::remove(quint32 index)
+{
+    m_objects.remove(index);
+}
+
+QColor colorRef(quint32 value)
+{
+    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+}
+
+namespace {
+
+Object brushObject(int style, QColor color)
+{
+    Object object;
+    object.kind = Object::Kind::Brush;
+    object.brush.style = style;
+    object.brush.color = color;
+    return object;
+}
+
+Object penObject(int style, QColor color)
+{
+    Object object;
+    object.kind = Object::Kind::Pen;
+    object.pen.style = style;
+    object.pen.color = color;
+    return object;
+}
+
+Object fontObject(const QString &face, bool fixed)
+{
+    Object object;
+    object.kind = Object::Kind::Font;
+    object.font.height = 16;
+    object.font.weight = fixed ? 400 : 700;
+    object.font.face = face;
+    return object;
+}
+
+} // namespace
+
+std::optional<Object> stockObject(quint32 index)
+{
+    switch (index & ~StockObjectFlag) {
+    case 0: return brushObject(BsSolid, Qt::white);
+    case 1: return brushObject(BsSolid, QColor(192, 192, 192));
+    case 2: return brushObject(BsSolid, QColor(128, 128, 128));
+    case 3: return brushObject(BsSolid, QColor(64, 64, 64));
+    case 4: return brushObject(BsSolid, Qt::black);
+    case 5: return brushObject(BsNull, Qt::white);
+    case 6: return penObject(PsSolid, Qt::white);
+    case 7: return penObject(PsSolid, Qt::black);
+    case 8: return penObject(PsNull, Qt::black);
+    case 10: case 11: case 16: return fontObject(QStringLiteral("Courier New"), true);
+    case 12: case 13: case 14: case 17: return fontObject(QStringLiteral("Arial"), false);
+    case 18: return brushObject(BsSolid, Qt::white);
+    case 19: return penObject(PsSolid, Qt::black);
+    case 15: {
+        Object palette;
+        palette.kind = Object::Kind::Palette;
+        return palette;
+    }
+    default: return std::nullopt;
+    }
+}
+
+} // namespace gdi

@@ -1,0 +1,297 @@
+// Enhanced metafiles written record by record, played into images and
+// checked pixel by pixel.
+#include "metafilewriter.h"
+#include "picturetesting.h"
+
+#include <QTest>
+
+using namespace emfrec;
+
+namespace {
+
+const QRgb Red = qRgb(255, 0, 0), Green = qRgb(0, 255, 0), Blue = qRgb(0, 0, 255), Black = qRgb(0, 0, 0);
+constexpr quint32 NullPen = emfrec::Stock | 8;
+
+// A picture of 100 x 100 reference pixels with the null pen selected.
+EmfWriter canvas()
+{
+    EmfWriter w(QRect(0, 0, 100, 100));
+    w.select(NullPen);
+    return w;
+}
+
+QImage play(const EmfWriter &w, const QString &seedName, QSize size = {100, 100})
+{
+    const QByteArray bytes = w.bytes();
+    writeSeed(QStringLiteral("fuzz_emf"), seedName + QStringLiteral(".emf"), bytes);
+    return playMetafile(bytes, size);
+}
+
+Params xform(qreal m11, qreal m12, qreal m21, qreal m22, qreal dx, qreal dy)
+{
+    return Params().f32(float(m11)).f32(float(m12)).f32(float(m21)).f32(float(m22)).f32(float(dx)).f32(float(dy));
+}
+
+Params textRecord(QPoint reference, const QString &text, quint32 options, const QRect &rect, const QList<qint32> &dx)
+{
+    // EMR_EXTTEXTOUTW: bounds, graphics mode, scales, then EMRTEXT; the
+    // string and the spacing array follow the fixed part at offset 76.
+    const quint32 offString = 76;
+    const quint32 offDx = dx.isEmpty() ? 0 : quint32(offString + ((2 * text.size() + 3) & ~3));
+    Params p;
+    p.rect32(QRect()).u32(1).f32(1).f32(1).s32(reference.x()).s32(reference.y()).u32(quint32(text.size()))
+        .u32(offString).u32(options).rect32(rect).u32(offDx);
+    for (QChar c : text)
+        p.u16(c.unicode());
+    if (text.size() % 2)
+        p.u16(0);
+    for (qint32 advance : dx)
+        p.s32(advance);
+    return p;
+}
+
+} // namespace
+
+class TestEmfPlayer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void filledRectangleScaledToTarget();
+    void mapModes_data();
+    void mapModes();
+    void worldTransform();
+    void clipping_data();
+    void clipping();
+    void textWithSpacingAndAlignment();
+    void stretchDibits();
+    void bitBltWithoutBitmapFillsWithBrush();
+    void pathsFillAndStroke();
+    void beziersAndPolylines();
+    void emfPlusCommentsSkipped();
+    void stockAndGeometricPens();
+};
+
+void TestEmfPlayer::filledRectangleScaledToTarget()
+{
+    EmfWriter w = canvas();
+    w.brush(1, Red).select(1).shape(Rectangle, QRect(10, 10, 40, 40));
+    // Played into 200 x 200 pixels the frame doubles.
+    const QImage image = play(w, QStringLiteral("rectangle"), {200, 200});
+    QVERIFY(pixelIs(image, 60, 60, Red));
+    QVERIFY(pixelIs(image, 22, 22, Red));
+    QVERIFY(pixelIs(image, 96, 96, Red));
+    QVERIFY(pixelIs(image, 15, 15, Qt::white));
+    QVERIFY(pixelIs(image, 105, 60, Qt::white));
+}
+
+void TestEmfPlayer::mapModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("extent");
+    // The reference device has 1000 pixels to 254 mm: 100 pixels are 25.4 mm
+    // or one inch. Each extent below is half an inch.
+    QTest::newRow("MM_LOMETRIC") << 2 << 127;
+    QTest::newRow("MM_HIMETRIC") << 3 << 1270;
+    QTest::newRow("MM_LOENGLISH") << 4 << 50;
+    QTest::newRow("MM_HIENGLISH") << 5 << 500;
+    QTest::newRow("MM_TWIPS") << 6 << 720;
+}
+
+void TestEmfPlayer::mapModes()
+{
+    QFETCH(int, mode);
+    QFETCH(int, extent);
+    EmfWriter w = canvas();
+    // Metric modes point y upwards: start at the bottom left corner.
+    w.add(SetMapMode, Params().u32(quint32(mode))).add(SetViewportOrgEx, Params().s32(0).s32(100));
+    w.brush(1, Blue).select(1).add(Rectangle, Params().s32(0).s32(0).s32(extent).s32(extent));
+    const QImage image = play(w, QStringLiteral("mapmode-%1").arg(mode));
+    QVERIFY(pixelIs(image, 45, 55, Blue));
+    QVERIFY(pixelIs(image, 5, 95, Blue));
+    QVERIFY(pixelIs(image, 55, 55, Qt::white));
+    QVERIFY(pixelIs(image, 45, 45, Qt::white));
+}
+
+void TestEmfPlayer::worldTransform()
+{
+    EmfWriter w = canvas();
+    w.brush(1, Green).select(1);
+    w.add(SetWorldTransform, xform(2, 0, 0, 2, 0, 0));
+    w.add(ModifyWorldTransform, xform(1, 0, 0, 1, 10, 0).u32(2)); // translate before scaling
+    w.shape(Rectangle, QRect(0, 10, 10, 10));
+    w.add(ModifyWorldTransform, xform(1, 0, 0, 1, 0, 0).u32(1)); // back to identity
+    w.shape(Rectangle, QRect(80, 80, 10, 10));
+    const QImage image = play(w, QStringLiteral("world"));
+    QVERIFY(pixelIs(image, 30, 30, Green));
+    QVERIFY(pixelIs(image, 15, 30, Qt::white));
+    QVERIFY(pixelIs(image, 85, 85, Green));
+    QVERIFY(pixelIs(image, 45, 45, Qt::white));
+}
+
+void TestEmfPlayer::clipping_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QPoint>("painted");
+    QTest::addColumn<QPoint>("clipped");
+
+    EmfWriter intersect = canvas();
+    intersect.shape(IntersectClipRect, QRect(0, 0, 50, 100));
+    intersect.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
+    QTest::newRow("intersect") << intersect.bytes() << QPoint(25, 50) << QPoint(75, 50);
+
+    EmfWriter exclude = canvas();
+    exclude.shape(ExcludeClipRect, QRect(40, 40, 20, 20));
+    exclude.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
+    QTest::newRow("exclude") << exclude.bytes() << QPoint(20, 20) << QPoint(50, 50);
+
+    // RGNDATA with the one rectangle 60,0 - 100,100, replacing the clip.
+    EmfWriter region = canvas();
+    const Params rgn = Params().u32(32).u32(1).u32(1).u32(16).rect32(QRect(60, 0, 40, 100)).rect32(QRect(60, 0, 40, 100));
+    region.add(ExtSelectClipRgn, Params().u32(quint32(rgn.data().size())).u32(5).bytes(rgn.data()));
+    region.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
+    QTest::newRow("clip region") << region.bytes() << QPoint(80, 50) << QPoint(40, 50);
+
+    EmfWriter path = canvas();
+    path.add(BeginPath).add(MoveToEx, Params().s32(0).s32(0)).add(LineTo, Params().s32(100).s32(0));
+    path.add(LineTo, Params().s32(0).s32(100)).add(CloseFigure).add(EndPath).add(SelectClipPath, Params().u32(5));
+    path.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
+    QTest::newRow("clip path") << path.bytes() << QPoint(20, 20) << QPoint(80, 80);
+
+    EmfWriter saved = canvas();
+    saved.add(SaveDc).shape(IntersectClipRect, QRect(0, 0, 10, 10)).add(RestoreDc, Params().s32(-1));
+    saved.brush(1, Green).select(1).shape(Rectangle, QRect(50, 0, 50, 100));
+    QTest::newRow("restore drops the clip") << saved.bytes() << QPoint(75, 50) << QPoint(25, 50);
+}
+
+void TestEmfPlayer::clipping()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QPoint, painted);
+    QFETCH(QPoint, clipped);
+    writeSeed(QStringLiteral("fuzz_emf"), QStringLiteral("clip-%1.emf").arg(QTest::currentDataTag()), file);
+    const QImage image = playMetafile(file, {100, 100});
+    QVERIFY(pixelIs(image, painted.x(), painted.y(), Green));
+    QVERIFY(pixelIs(image, clipped.x(), clipped.y(), Qt::white));
+}
+
+void TestEmfPlayer::textWithSpacingAndAlignment()
+{
+    EmfWriter w = canvas();
+    w.font(1, -16).select(1).add(SetBkMode, Params().u32(1)).add(SetTextColor, Params().u32(colorRef(Black)));
+    // Four characters spread 20 units apart from x 5, top aligned.
+    w.add(ExtTextOutW, textRecord({5, 5}, QStringLiteral("IIII"), 0, QRect(), {20, 20, 20, 20}));
+    // TA_RIGHT | TA_BOTTOM: the text ends at (95, 95).
+    w.add(SetTextAlign, Params().u32(2 | 8));
+    w.add(ExtTextOutW, textRecord({95, 95}, QStringLiteral("MM"), 0, QRect(), {}));
+    const QImage image = play(w, QStringLiteral("text"));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(inkedPixels(image, QRect(5 + 20 * i, 5, 12, 16)) > 5, qPrintable(QString::number(i)));
+    QCOMPARE(inkedPixels(image, QRect(30, 5, 3, 16)), 0); // between the spread letters
+    QVERIFY(inkedPixels(image, QRect(60, 78, 36, 18)) > 30);
+    QCOMPARE(inkedPixels(image, QRect(0, 40, 100, 30)), 0);
+    QCOMPARE(inkedPixels(image, QRect(96, 60, 4, 40)), 0);
+}
+
+void TestEmfPlayer::stretchDibits()
+{
+    QImage source(2, 2, QImage::Format_RGB32);
+    source.setPixel(0, 0, Red);
+    source.setPixel(1, 0, Green);
+    source.setPixel(0, 1, Blue);
+    source.setPixel(1, 1, Black);
+    const QByteArray dib = packedDib(source, 8);
+    const quint32 infoSize = quint32(packedDibHeaderSize(dib));
+    const quint32 bitsSize = quint32(dib.size()) - infoSize;
+    EmfWriter w = canvas();
+    // Fixed part of 80 bytes, then the header and the bits.
+    w.add(StretchDibits, Params().rect32(QRect()).s32(20).s32(20).s32(0).s32(0).s32(2).s32(2).u32(80).u32(infoSize)
+                             .u32(80 + infoSize).u32(bitsSize).u32(0).u32(0x00CC0020).s32(40).s32(40).bytes(dib));
+    const QImage image = play(w, QStringLiteral("stretchdibits"));
+    QVERIFY(pixelIs(image, 30, 30, Red));
+    QVERIFY(pixelIs(image, 50, 30, Green));
+    QVERIFY(pixelIs(image, 30, 50, Blue));
+    QVERIFY(pixelIs(image, 50, 50, Black));
+    QVERIFY(pixelIs(image, 65, 65, Qt::white));
+}
+
+void TestEmfPlayer::bitBltWithoutBitmapFillsWithBrush()
+{
+    EmfWriter w = canvas();
+    w.brush(1, Blue, 2, 5).select(1).add(SetBkColor, Params().u32(colorRef(Red))).add(SetBkMode, Params().u32(2));
+    // PATCOPY over 10,10 - 90,90 with a hatched brush, no source bitmap.
+    Params blt;
+    blt.rect32(QRect()).s32(10).s32(10).s32(80).s32(80).u32(0x00F00021).s32(0).s32(0).bytes(xform(1, 0, 0, 1, 0, 0).data())
+        .u32(0).u32(0).u32(0).u32(0).u32(0).u32(0);
+    w.add(BitBlt, blt);
+    const QImage image = play(w, QStringLiteral("patblt"));
+    int blue = 0, red = 0;
+    for (int y = 15; y < 85; ++y)
+        for (int x = 15; x < 85; ++x)
+            blue += pixelIs(image, x, y, Blue), red += pixelIs(image, x, y, Red);
+    QVERIFY2(blue > 500 && red > 2000, qPrintable(QStringLiteral("%1 %2").arg(blue).arg(red)));
+    QVERIFY(pixelIs(image, 5, 5, Qt::white));
+}
+
+void TestEmfPlayer::pathsFillAndStroke()
+{
+    EmfWriter w = canvas();
+    w.brush(1, Red).select(1).pen(2, 0, 9, Blue).select(2);
+    w.add(BeginPath).add(MoveToEx, Params().s32(10).s32(10)).add(LineTo, Params().s32(90).s32(10));
+    w.add(LineTo, Params().s32(90).s32(90)).add(CloseFigure).add(EndPath).add(StrokeAndFillPath, Params().rect32(QRect()));
+    w.add(BeginPath).shape(Rectangle, QRect(5, 60, 20, 30)).add(EndPath).add(FillPath, Params().rect32(QRect()));
+    const QImage image = play(w, QStringLiteral("paths"));
+    QVERIFY(pixelIs(image, 70, 40, Red));
+    QVERIFY(pixelIs(image, 50, 10, Blue)); // the wide pen on the top edge
+    QVERIFY(pixelIs(image, 30, 60, Qt::white));
+    QVERIFY(pixelIs(image, 15, 75, Red)); // filled without its outline
+}
+
+void TestEmfPlayer::beziersAndPolylines()
+{
+    EmfWriter w = canvas();
+    w.pen(1, 0, 3, Black).select(1);
+    // A straight Bézier (control points on the line) from 10,50 to 90,50.
+    w.add(PolyBezier16, Params().rect32(QRect()).u32(4).points16({{10, 50}, {30, 50}, {70, 50}, {90, 50}}));
+    w.add(Polyline, Params().rect32(QRect()).u32(3).points32({{10, 80}, {50, 80}, {50, 95}}));
+    w.brush(2, Green).select(2);
+    w.add(PolyPolygon16, Params().rect32(QRect()).u32(2).u32(6).u32(3).u32(3)
+                             .points16({{10, 10}, {30, 10}, {10, 30}}).points16({{60, 10}, {90, 10}, {90, 40}}));
+    const QImage image = play(w, QStringLiteral("beziers"));
+    QVERIFY(pixelIs(image, 50, 50, Black));
+    QVERIFY(pixelIs(image, 50, 55, Qt::white));
+    QVERIFY(pixelIs(image, 30, 80, Black));
+    QVERIFY(pixelIs(image, 50, 90, Black));
+    QVERIFY(pixelIs(image, 15, 15, Green));
+    QVERIFY(pixelIs(image, 85, 20, Green));
+    QVERIFY(pixelIs(image, 45, 20, Qt::white));
+}
+
+void TestEmfPlayer::emfPlusCommentsSkipped()
+{
+    EmfWriter w = canvas();
+    // An EMF+ comment whose content is nonsense: it must not disturb the rest.
+    w.add(GdiComment, Params().u32(16).u32(0x2B464D45).u32(0xFFFFFFFF).u32(0xFFFFFFFF).u32(0xFFFFFFFF));
+    w.brush(1, Red).select(1).shape(Ellipse, QRect(20, 20, 60, 60));
+    const QImage image = play(w, QStringLiteral("emfplus"));
+    QVERIFY(pixelIs(image, 50, 50, Red));
+    QVERIFY(pixelIs(image, 22, 22, Qt::white));
+}
+
+void TestEmfPlayer::stockAndGeometricPens()
+{
+    EmfWriter w = canvas();
+    w.select(emfrec::Stock | 4).shape(Rectangle, QRect(0, 0, 20, 20)); // BLACK_BRUSH
+    // A geometric pen 10 wide with flat ends from 30,50 to 70,50.
+    w.add(ExtCreatePen, Params().u32(1).u32(0).u32(0).u32(0).u32(0).u32(0x00010000 | 0x0200).u32(10).u32(0)
+                            .u32(colorRef(Blue)).u32(0).u32(0));
+    w.select(1).add(MoveToEx, Params().s32(30).s32(50)).add(LineTo, Params().s32(70).s32(50));
+    const QImage image = play(w, QStringLiteral("pens"));
+    QVERIFY(pixelIs(image, 10, 10, Black));
+    QVERIFY(pixelIs(image, 50, 53, Blue));
+    QVERIFY(pixelIs(image, 50, 47, Blue));
+    QVERIFY(pixelIs(image, 27, 50, Qt::white)); // flat end: nothing before the start
+    QVERIFY(pixelIs(image, 50, 58, Qt::white));
+}
+
+QTEST_MAIN(TestEmfPlayer)
+#include "tst_emfplayer.moc"

@@ -1,0 +1,220 @@
+// Damaged and hostile metafiles: the file is refused with a reason, or the
+// bad record is skipped and the rest still plays, quickly and without
+// unbounded allocation.
+#include "metafilewriter.h"
+#include "picturetesting.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+const QRgb Red = qRgb(255, 0, 0);
+
+// A 100 x 100 picture with a null pen and a red brush selected; the hostile
+// records come next, and a sentinel square at 90,90 - 100,100 closes it.
+WmfWriter wmfStart()
+{
+    WmfWriter w;
+    w.window(QRect(0, 0, 100, 100)).pen(5, 0, 0).select(0).brush(Red).select(1);
+    return w;
+}
+
+QByteArray wmfEnd(WmfWriter w)
+{
+    w.shape(wmfrec::Rectangle, QRect(90, 90, 10, 10));
+    return w.plain();
+}
+
+EmfWriter emfStart()
+{
+    EmfWriter w(QRect(0, 0, 100, 100));
+    w.select(emfrec::Stock | 8).brush(1, Red).select(1);
+    return w;
+}
+
+QByteArray emfEnd(EmfWriter w)
+{
+    w.shape(emfrec::Rectangle, QRect(90, 90, 10, 10));
+    return w.bytes();
+}
+
+void patch32(QByteArray &bytes, qsizetype offset, quint32 value)
+{
+    qToLittleEndian(value, bytes.data() + offset);
+}
+
+QByteArray hugeDib()
+{
+    QByteArray dib = packedDib(QImage(2, 2, QImage::Format_RGB32), 24);
+    patch32(dib, 4, 1000000);
+    patch32(dib, 8, 1000000);
+    return dib;
+}
+
+} // namespace
+
+class TestHostileMetafile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void refused_data();
+    void refused();
+    void badRecordSkipped_data();
+    void badRecordSkipped();
+
+private:
+    void addWmfRows();
+    void addEmfRows();
+};
+
+void TestHostileMetafile::refused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("This is not a metafile, whatever its name says.");
+    QByteArray pastEnd = wmfEnd(wmfStart());
+    patch32(pastEnd, pastEnd.size() - 20, 0x7fffffff); // the sentinel's size
+    QTest::newRow("wmf record past the end") << pastEnd;
+    QByteArray zero = wmfEnd(wmfStart());
+    patch32(zero, zero.size() - 20, 0);
+    QTest::newRow("wmf record of size zero") << zero;
+    QByteArray checksum = wmfStart().placeable(QRect(0, 0, 100, 100), 96);
+    checksum[20] = char(checksum[20] ^ 0x55);
+    QTest::newRow("placeable checksum") << checksum;
+    QTest::newRow("placeable empty box") << wmfStart().placeable(QRect(10, 10, 0, 0), 96);
+    QTest::newRow("placeable zero units") << wmfStart().placeable(QRect(0, 0, 100, 100), 0);
+    WmfWriter noExtent;
+    noExtent.brush(Red).select(0);
+    QTest::newRow("plain without extent") << noExtent.plain();
+    WmfWriter zeroExtent;
+    zeroExtent.window(QRect(0, 0, 0, 100));
+    QTest::newRow("plain with zero extent") << zeroExtent.plain();
+    QByteArray emfPast = emfEnd(emfStart());
+    patch32(emfPast, emfPast.size() - 20 - 24 + 4, 0x10000000);
+    QTest::newRow("emf record past the end") << emfPast;
+    QByteArray emfOdd = emfEnd(emfStart());
+    patch32(emfOdd, emfOdd.size() - 20 - 24 + 4, 22);
+    QTest::newRow("emf record size not a multiple of four") << emfOdd;
+    QByteArray emfSmall = emfEnd(emfStart());
+    patch32(emfSmall, emfSmall.size() - 20 - 24 + 4, 4);
+    QTest::newRow("emf record below its header") << emfSmall;
+    QByteArray emfHeader = emfEnd(emfStart());
+    patch32(emfHeader, 4, 40);
+    QTest::newRow("emf header too small") << emfHeader;
+    QByteArray absurd = emfEnd(emfStart());
+    patch32(absurd, 32, 0x7fffffff);
+    patch32(absurd, 36, 0x7fffffff);
+    QTest::newRow("emf absurd frame") << absurd;
+    QByteArray empty = emfEnd(emfStart());
+    for (int offset = 8; offset < 40; offset += 4)
+        patch32(empty, offset, offset < 16 ? 10 : 0); // bounds 10,10 - 0,0 and no frame
+    QTest::newRow("emf without frame or bounds") << empty;
+    QTest::newRow("wmf header cut short") << QByteArray::fromHex("010009000003");
+    QByteArray beyondInt = emfEnd(emfStart());
+    // No frame, so the bounds count, in pixels of a device one pixel wide
+    // and 2^31 mm across: billions of pixels at 96 dpi.
+    for (int offset = 24; offset < 40; offset += 4)
+        patch32(beyondInt, offset, 0);
+    patch32(beyondInt, 72, 1);
+    patch32(beyondInt, 80, 0x7fffffff);
+    QTest::newRow("emf size beyond int") << beyondInt;
+    QTest::newRow("emf cut in its header") << emfEnd(emfStart()).left(60);
+}
+
+void TestHostileMetafile::refused()
+{
+    QFETCH(QByteArray, bytes);
+    const QString name = QStringLiteral("refused-%1").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    writeSeed(bytes.startsWith("\x01\x00\x00\x00") ? QStringLiteral("fuzz_emf") : QStringLiteral("fuzz_wmf"), name, bytes);
+    QString error;
+    QVERIFY(playMetafile(bytes, {100, 100}, &error).isNull());
+    QVERIFY(!error.isEmpty());
+}
+
+void TestHostileMetafile::badRecordSkipped_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    addWmfRows();
+    addEmfRows();
+}
+
+void TestHostileMetafile::addWmfRows()
+{
+    using namespace wmfrec;
+    QTest::newRow("wmf negative polygon count") << wmfEnd(wmfStart().add(Polygon, Params().s16(-5).points16({{0, 0}})));
+    QTest::newRow("wmf polygon count past the record") << wmfEnd(wmfStart().add(Polygon, Params().s16(30000).points16({{0, 0}, {5, 5}})));
+    QTest::newRow("wmf poly-polygon counts past the record")
+        << wmfEnd(wmfStart().add(PolyPolygon, Params().u16(65535).u16(65535).u16(65535)));
+    QTest::newRow("wmf text count past the record") << wmfEnd(wmfStart().add(TextOut, Params().s16(32000).bytes("ab")));
+    QTest::newRow("wmf ExtTextOut negative count")
+        << wmfEnd(wmfStart().add(ExtTextOut, Params().s16(10).s16(10).s16(-4).u16(0).bytes("abcd")));
+    WmfWriter deep = wmfStart();
+    for (int i = 0; i < 20000; ++i)
+        deep.add(SaveDc);
+    deep.words(RestoreDc, {-32768}).words(RestoreDc, {32767}).words(RestoreDc, {1});
+    QTest::newRow("wmf deep SaveDC nesting") << wmfEnd(deep);
+    QTest::newRow("wmf huge embedded bitmap")
+        << wmfEnd(wmfStart().add(StretchDib, Params().u32(0x00CC0020).u16(0).s16(2).s16(2).s16(0).s16(0).s16(50).s16(50).s16(0).s16(0).bytes(hugeDib())));
+    QByteArray shortBits = packedDib(QImage(64, 64, QImage::Format_RGB32), 24).left(200);
+    QTest::newRow("wmf bitmap bits cut short")
+        << wmfEnd(wmfStart().add(DibBitBlt, Params().u32(0x00CC0020).s16(0).s16(0).s16(50).s16(50).s16(0).s16(0).bytes(shortBits)));
+    WmfWriter full = wmfStart();
+    for (int i = 0; i < 70000; ++i)
+        full.pen(0, 1, 0);
+    full.words(SelectObject, {-1}).words(DeleteObject, {-1});
+    QTest::newRow("wmf object table exhausted") << wmfEnd(full);
+    QTest::newRow("wmf giant coordinates") << wmfEnd(wmfStart().words(SetWindowExt, {1, 1})
+                                                          .words(Ellipse, {32767, 32767, 1000, 1000})
+                                                          .words(SetWindowExt, {100, 100}));
+    QTest::newRow("wmf region with runaway scans")
+        << wmfEnd(wmfStart().add(CreateRegion, Params().u16(0).s16(6).u32(0).s16(0).s16(30000).s16(0).s16(0).s16(0).s16(0).s16(0).u16(60000)));
+}
+
+void TestHostileMetafile::addEmfRows()
+{
+    using namespace emfrec;
+    QTest::newRow("emf polygon count huge") << emfEnd(emfStart().add(Polygon, Params().rect32(QRect()).u32(0xffffffff).points32({{0, 0}})));
+    QTest::newRow("emf poly-polygon counts overflow")
+        << emfEnd(emfStart().add(PolyPolygon16, Params().rect32(QRect()).u32(2).u32(4).u32(0x80000000).u32(0x80000004).points16({{0, 0}, {1, 1}, {2, 2}, {3, 3}})));
+    QTest::newRow("emf text offset past the record")
+        << emfEnd(emfStart().add(ExtTextOutW, Params().rect32(QRect()).u32(1).f32(1).f32(1).s32(0).s32(0).u32(0x40000000).u32(0xfffffff0).u32(0).rect32(QRect()).u32(0)));
+    QTest::newRow("emf bitmap offsets past the record")
+        << emfEnd(emfStart().add(StretchDibits, Params().rect32(QRect()).s32(0).s32(0).s32(0).s32(0).s32(2).s32(2).u32(0xffffff00).u32(0x200).u32(80).u32(0xffffffff).u32(0).u32(0x00CC0020).s32(50).s32(50)));
+    const QByteArray dib = hugeDib();
+    QTest::newRow("emf huge embedded bitmap")
+        << emfEnd(emfStart().add(StretchDibits, Params().rect32(QRect()).s32(0).s32(0).s32(0).s32(0).s32(2).s32(2).u32(80).u32(40).u32(120).u32(quint32(dib.size() - 40)).u32(0).u32(0x00CC0020).s32(50).s32(50).bytes(dib)));
+    QTest::newRow("emf handle beyond the table") << emfEnd(emfStart().brush(0x00ffffff, qRgb(0, 0, 255)).select(0x00ffffff));
+    QTest::newRow("emf world transform not finite")
+        << emfEnd(emfStart().add(SetWorldTransform, Params().f32(qQNaN()).f32(0).f32(0).f32(std::numeric_limits<float>::infinity()).f32(0).f32(0)));
+    EmfWriter deepEmf = emfStart();
+    for (int i = 0; i < 20000; ++i)
+        deepEmf.add(SaveDc);
+    deepEmf.add(RestoreDc, Params().s32(-2147483647 - 1)).add(RestoreDc, Params().s32(1));
+    QTest::newRow("emf deep SaveDC nesting") << emfEnd(deepEmf);
+    QTest::newRow("emf clip region count huge")
+        << emfEnd(emfStart().add(ExtSelectClipRgn, Params().u32(48).u32(5).u32(32).u32(1).u32(0x7fffffff).u32(16).rect32(QRect(0, 0, 10, 10)).rect32(QRect(0, 0, 100, 100))));
+    QTest::newRow("emf dashed line across the world")
+        << emfEnd(emfStart().pen(2, 1, 0, 0).select(2).add(MoveToEx, Params().s32(-8000000).s32(50)).add(LineTo, Params().s32(8000000).s32(50))
+                      .pen(3, 1, 3, 0).select(3).add(MoveToEx, Params().s32(-8000000).s32(60)).add(LineTo, Params().s32(8000000).s32(60))
+                      .pen(4, 0, 0, 0).select(4).add(MoveToEx, Params().s32(-2000000000).s32(70)).add(LineTo, Params().s32(2000000000).s32(70)));
+}
+
+void TestHostileMetafile::badRecordSkipped()
+{
+    QFETCH(QByteArray, bytes);
+    const QString name = QStringLiteral("hostile-%1").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    writeSeed(bytes.startsWith("\x01\x00\x00\x00") ? QStringLiteral("fuzz_emf") : QStringLiteral("fuzz_wmf"), name, bytes);
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    const QImage image = playMetafile(bytes, {100, 100}, &error);
+    QVERIFY2(!image.isNull(), qPrintable(error));
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(pixelIs(image, 95, 95, Red));
+    QVERIFY(pixelIs(image, 85, 85, Qt::white) || pixelIs(image, 85, 85, Qt::black));
+}
+
+QTEST_MAIN(TestHostileMetafile)
+#include "tst_hostilemetafile.moc"
