@@ -1,0 +1,52 @@
+// Thumbnails: one picture of a fixed size per file, made ahead on workers.
+#pragma once
+
+#include <QFuture>
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+struct ThumbnailRequest
+{
+    QSize size{70, 70};
+    int depth = 24;       // colour depth asked of the raster readers
+    bool dither = true;
+};
+
+// The thumbnail of the file at path, drawn on white: a raster picture
+// stretched over the whole thumbnail without smoothing, an icon at its own
+// size at the top left, a metafile into the thumbnail less one pixel at the
+// right and bottom. A file that cannot be read gives the word "Error" at
+// the top left. Pure white pixels come out transparent. Thread-safe.
+QImage makeThumbnail(const QString &path, const ThumbnailRequest &request);
+
+// Makes the thumbnails of paths on a thread pool, a bounded number ahead of
+// the one asked for, and hands them out in order on the calling thread.
+// Destroying the pipeline drops the work not yet started and waits for the
+// rest, so no worker outlives it.
+class ThumbnailPipeline
+{
+public:
+    ThumbnailPipeline(QStringList paths, ThumbnailRequest request, int threads = 0);
+    ~ThumbnailPipeline();
+    ThumbnailPipeline(const ThumbnailPipeline &) = delete;
+    ThumbnailPipeline &operator=(const ThumbnailPipeline &) = delete;
+
+    // The thumbnail of paths[index]; waits for it if need be.
+    QImage take(int index);
+
+private:
+    void submitUpTo(int index);
+
+    QStringList m_paths;
+    ThumbnailRequest m_request;
+    QThreadPool m_pool;
+    int m_lookahead;
+    int m_submitted = 0;
+    std::vector<QFuture<QImage>> m_results;
+    std::shared_ptr<std::atomic_bool> m_cancelled = std::make_shared<std::atomic_bool>(false);
+};

@@ -1,0 +1,33 @@
+// Image viewer: one raster picture or icon at its own size.
+#pragma once
+
+#include <QMainWindow>
+
+class Prompter;
+class QLabel;
+class QScrollArea;
+class TImageBox;
+
+class TOKBottomDlg : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TOKBottomDlg(Prompter &prompter, QWidget *parent = nullptr);
+
+    TImageBox *ImageBox1 = nullptr;
+    QLabel *StatusBar1 = nullptr;
+
+    // Caption and first status panel both name the file shown.
+    void showFileName(const QString &name);
+    // Sizes the window to its picture, but never beyond the screen: larger
+    // pictures scroll.
+    void FormActivate();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void createMenus();
+
+    QScrollArea *m_scroller = nullptr;
+};

@@ -1,0 +1,196 @@
+#include "browse/dirtree.h"
+#include "browse/imagelist.h"
+#include "browse/imagelistview.h"
+#include "app/newstat.h"
+#include "imaging/imagebox/imagebox.h"
+#include "imaging/viewer/pic.h"
+#include "imaging/viewer/wmf.h"
+#include "support/mainwindowfixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+// A main window with its viewer and metafile window, on a folder of pictures.
+struct ViewerFixture : MainWindowFixture
+{
+    std::unique_ptr<TOKBottomDlg> viewer;
+    std::unique_ptr<TForm7> metafileWindow;
+    QString folder;
+
+    TForm1 &open(const QStringList &files)
+    {
+        folder = env.makeFolder("pics");
+        for (const QString &name : files)
+            writePicture(name);
+        TForm1 &form = create();
+        viewer = std::make_unique<TOKBottomDlg>(prompter);
+        metafileWindow = std::make_unique<TForm7>();
+        form.OKBottomDlg = viewer.get();
+        form.Form7 = metafileWindow.get();
+        form.DirTree1->setDirectory(folder);
+        form.action("All1")->trigger();
+        return form;
+    }
+
+    // A 40 x 30 picture whose colour depends on the name; .wmf files get a
+    // minimal placeable metafile, .ico files a 32 x 32 icon.
+    void writePicture(const QString &name)
+    {
+        const QString path = folder + "/" + name;
+        if (name.endsWith(".wmf")) {
+            TestEnvironment::writeFile(path, placeableMetafile());
+            return;
+        }
+        QImage image(name.endsWith(".ico") ? QSize(32, 32) : QSize(40, 30), QImage::Format_RGB32);
+        image.fill(name.startsWith('b') ? Qt::blue : Qt::red);
+        image.save(path);
+    }
+
+    static QByteArray placeableMetafile()
+    {
+        QByteArray wmf;
+        auto put16 = [&wmf](quint16 v) { wmf.append(char(v & 0xFF)).append(char(v >> 8)); };
+        auto put32 = [&](quint32 v) { put16(quint16(v & 0xFFFF)); put16(quint16(v >> 16)); };
+        const quint16 header[] = {0xCDD7, 0x9AC6, 0, 0, 0, 100, 100, 1440, 0, 0};
+        quint16 checksum = 0;
+        for (quint16 word : header)
+            checksum ^= word;
+        for (quint16 word : header)
+            put16(word);
+        put16(checksum);
+        put16(1); put16(9); put16(0x300); put32(9 + 3); put16(0); put32(3); put16(0);
+        put32(3); put16(0);   // the end record
+        return wmf;
+    }
+
+    void select(TForm1 &form, const QString &caption)
+    {
+        const int row = int(form.ListView1->captions().indexOf(caption));
+        QVERIFY2(row >= 0, qPrintable(caption));
+        QAbstractItemView *view = form.ListView1->activeView();
+        view->selectionModel()->select(view->model()->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+};
+} // namespace
+
+class TestViewer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void thumbnailsStayWithTheirItems();
+    void viewOpensTheRightWindow();
+    void viewOfNothingDoesNothing();
+    void badIconSaysErrorLoadingImage();
+    void toClipboardCopiesAndSaysSo();
+    void viewerNeverOutgrowsTheScreen();
+};
+
+void TestViewer::thumbnailsStayWithTheirItems()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a1.bmp", "b2.bmp", "a3.png"});
+    TestEnvironment::writeFile(f.folder + "/broken.bmp", QByteArray("BM broken"));
+    form.UpdateListbox();
+    const QStringList captions = form.ListView1->captions();
+    QCOMPARE(form.ImageList1.count(), captions.size());
+    for (int row = 0; row < captions.size(); ++row) {
+        const QImage picture = form.ImageList1.at(row).toImage();
+        QCOMPARE(picture.size(), QSize(70, 70));
+        const QColor centre = picture.pixelColor(35, 35);
+        if (captions[row] == "broken.bmp")
+            QCOMPARE(centre.alpha(), 0);
+        else
+            QCOMPARE(centre, QColor(captions[row].startsWith('b') ? Qt::blue : Qt::red));
+    }
+    form.ListButton->click();
+    QCOMPARE(form.ImageList2.count(), captions.size());
+    QCOMPARE(form.ImageList2.at(0).size(), QSize(50, 50));
+}
+
+void TestViewer::viewOpensTheRightWindow()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp", "m.wmf"});
+    f.select(form, "a.bmp");
+    form.ViewButtonClick();
+    QVERIFY(f.viewer->isVisible());
+    QCOMPARE(f.viewer->windowTitle(), QString("a.bmp"));
+    QCOMPARE(f.viewer->ImageBox1->size(), QSize(40, 30));
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Viewing Image a.bmp"));
+
+    f.select(form, "m.wmf");
+    form.ViewButtonClick();
+    QVERIFY(!f.viewer->isVisible());
+    QVERIFY(f.metafileWindow->isVisible());
+    QCOMPARE(f.metafileWindow->windowTitle(), QString("m.wmf"));
+
+    f.select(form, "a.bmp");
+    form.ViewButtonClick();
+    QVERIFY(f.viewer->isVisible());
+    QVERIFY(!f.metafileWindow->isVisible());
+    QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void TestViewer::viewOfNothingDoesNothing()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp"});
+    form.ViewButtonClick();
+    form.ToClipboard1Click();
+    QVERIFY(!f.viewer->isVisible());
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Finished"));
+}
+
+void TestViewer::badIconSaysErrorLoadingImage()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp"});
+    TestEnvironment::writeFile(f.folder + "/bad.ico", QByteArray(6, '\0'));
+    form.UpdateListbox();
+    f.select(form, "bad.ico");
+    form.ViewButtonClick();
+    QCOMPARE(f.prompter.texts("error"), QStringList({"Error Loading Image bad.ico"}));
+    QVERIFY(!f.viewer->isVisible());
+}
+
+void TestViewer::toClipboardCopiesAndSaysSo()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"b.bmp", "i.ico"});
+    f.select(form, "b.bmp");
+    form.ToClipboard1Click();
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Image Copied To Clipboard"));
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(40, 30));
+    QVERIFY(!f.viewer->isVisible());
+
+    f.select(form, "i.ico");
+    form.ToClipboard1Click();
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(32, 32));
+    QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void TestViewer::viewerNeverOutgrowsTheScreen()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp"});
+    QImage huge(6000, 5000, QImage::Format_RGB32);
+    huge.fill(Qt::green);
+    huge.save(f.folder + "/huge.png");
+    form.UpdateListbox();
+    f.select(form, "huge.png");
+    form.ViewButtonClick();
+    QVERIFY(f.viewer->isVisible());
+    const QSize room = f.viewer->screen()->availableGeometry().size();
+    QVERIFY(f.viewer->width() <= room.width());
+    QVERIFY(f.viewer->height() <= room.height());
+    QCOMPARE(f.viewer->ImageBox1->size(), QSize(6000, 5000));
+}
+
+QTEST_MAIN(TestViewer)
+#include "tst_viewer.moc"
