@@ -1,0 +1,37 @@
+#include "dialogs/dialogparts.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QWidget>
+
+void setHint(QWidget *widget, const QString &hint)
+{
+    widget->setToolTip(hint);
+    widget->setStatusTip(hint);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QMenu *attachWhatsThisMenu(QWidget *window, const QString &hint, const std::function<void()> &run)
+{
+    auto *menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction *item = menu->addAction(QStringLiteral("&What's This?"));
+    item->setObjectName(QStringLiteral("WhatsThis1"));
+    item->setStatusTip(hint);
+    QObject::connect(item, &QAction::triggered, window, run);
+    window->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(window, &QWidget::customContextMenuRequested, menu,
+                     [window, menu](const QPoint &at) { menu->popup(window->mapToGlobal(at)); });
+    return menu;
+}

@@ -1,0 +1,12 @@
+// A help topic as the page the help viewer shows.
+#pragma once
+
+#include <QString>
+
+class HelpFile;
+struct HelpTopic;
+
+// Blank lines separate paragraphs; a paragraph of "- " lines is a list; a
+// line "== Heading" is a heading; [[N]] and [[N|text]] link to topic N
+// ("topic:N") when the file holds it, and are plain text otherwise.
+QString topicHtml(const HelpTopic &topic, const HelpFile &file);
