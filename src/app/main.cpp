@@ -1,5 +1,16 @@
 // Program entry: the application object, the windows in their order, the loop.
 #include "app/unit1.h"
+#include "dialogs/drive.h"
+#include "dialogs/maxsize.h"
+#include "dialogs/unit2.h"
+#include "fileops/choose.h"
+#include "fileops/copy.h"
+#include "fileops/createdir.h"
+#include "fileops/prop.h"
+#include "fileops/rename.h"
+#include "imaging/viewer/pic.h"
+#include "imaging/viewer/wmf.h"
+#include "platform/volumes.h"
 #include "platform/shell.h"
 #include "platform/widgetprompter.h"
 
@@ -15,6 +26,21 @@ int main(int argc, char *argv[])
     DesktopShell shell;
     TForm1 form1(prompter, shell);
     prompter.setParent(&form1);
+    TForm2 form2(form1.state.ThumbWidth, form1.state.ThumbHeight, form1.help(), prompter, &form1);
+    TForm4 form4(&form1);
+    TForm5 form5(prompter, &form1);
+    TOKBottomDlg okBottomDlg(prompter, &form1);
+    TForm8 form8(&form1);
+    TForm7 form7(&form1);
+    TForm13 form13(&form1);
+    TForm14 form14(&form1);
+    TForm15 form15(form1.state.MaxSizeEnabled, form1.state.MaxSizeKB, form1.help(), &form1);
+    SystemVolumes volumes;
+    TOKBottomDlg1 okBottomDlg1(volumes, &form1);
+    form1.setStartupDialogs(&form2, &form15, &okBottomDlg1);
+    form1.setFileDialogs(&form4, &form5, &form8, &form13, &form14);
+    form1.OKBottomDlg = &okBottomDlg;
+    form1.Form7 = &form7;
     form1.show();
     return QApplication::exec();
 }

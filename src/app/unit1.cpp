@@ -5,6 +5,7 @@
 #include "app/storedoptions.h"
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
+#include "browse/thumbnailmaker.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 #include "platform/settingsstore.h"
@@ -30,6 +31,9 @@ TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
     createPopupMenus();
     bindHandlers();
     FormCreate();
+    setUpDisplayRatio();
+    setUpHelp();
+    setUpFileCommands();
 }
 
 TForm1::~TForm1() = default;
@@ -107,6 +111,8 @@ void TForm1::FormActivate()
     // Cleared first: the list build below lets messages run, and a second
     // activation arriving then must not start the folder again.
     state.FirstActivation = false;
+    if (action(QStringLiteral("ShowHints1"))->isChecked())
+        showTipOfTheDay();
     letMessagesRun();
     repaint();
     letMessagesRun();

@@ -23,6 +23,24 @@ class QStandardItemModel;
 class QToolButton;
 class Shell;
 class TAStatusBar;
+class TForm7;
+class ThumbnailPipeline;
+class TOKBottomDlg;
+class HelpCommands;
+class HelpViewerSystem;
+class RandomSource;
+class TForm15;
+class TForm2;
+class TOKBottomDlg1;
+class FileSystem;
+class QDialog;
+class QUrl;
+class TForm4;
+class TForm5;
+class TForm8;
+class TForm13;
+class TForm14;
+struct WalkEntry;
 struct StoredOptions;
 
 class TForm1 : public QMainWindow
@@ -53,8 +71,13 @@ public:
     // True while a long loop runs inside busy mode.
     bool isBusy() const { return m_busy; }
 
+    // Viewing and the clipboard.
+    void ViewButtonClick();
+    void ToClipboard1Click();
+
     // The list.
     void UpdateListbox();
+    void ImageSet(int index);
     void SetListView();
     void change();
     void SetImageSize();
@@ -77,6 +100,12 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     ImageList ImageList1;
     ImageList ImageList2;
+
+    // Windows of the program that this one uses; set at start-up.
+    TOKBottomDlg *OKBottomDlg = nullptr;
+    TForm7 *Form7 = nullptr;
+    // Threads that decode thumbnails ahead of the list (0: one per core).
+    int thumbnailThreads = 0;
 
     QToolButton *MoveButton = nullptr, *CopyButton = nullptr, *DeleteButton = nullptr,
                 *RenameButton = nullptr, *SearchButton = nullptr, *PrintButton = nullptr,
@@ -131,8 +160,14 @@ private:
     void setReportView(bool report);
     void letMessagesRun();
 
+    // Viewing (unit1_view.cpp).
+    bool enterCurrentDir();
+    QString firstSelectedCaption() const;
+    void startThumbnails(const QStringList &fileList);
+
     Prompter &m_prompter;
     Shell &m_shell;
+    std::unique_ptr<ThumbnailPipeline> m_thumbnails;
     QStandardItemModel *m_headerSections = nullptr;
     QButtonGroup *m_filterButtons = nullptr;
     QButtonGroup *m_viewButtons = nullptr;
@@ -143,4 +178,86 @@ private:
     bool m_rebuildPending = false;
     bool m_closeRequested = false;
     bool m_settingsSaved = false;
+
+    // ---- Drive details, display ratio, auxiliary dialogs, tips and help ----
+    // (unit1_ratio.cpp and unit1_dialogs.cpp)
+public:
+    // The dialogs created at start-up after the main window.
+    void setStartupDialogs(TForm2 *thumbSize, TForm15 *maxSize, TOKBottomDlg1 *driveInfo);
+    HelpCommands &help() { return *m_help; }
+    void setTipRandomSource(std::shared_ptr<RandomSource> source);
+
+    void HeaderControl1SectionClick(int section);
+    void HeaderControl1SectionResize(int width);
+    void Explore1Click();
+    void CenterPanelMouseDown(Qt::MouseButton button, int x);
+    void CenterPanelMouseMove(int x);
+    void CenterPanelMouseUp();
+    void ThumbSize1Click();
+    void MaximumSize1Click();
+    void showTipOfTheDay();
+    void About1Click();
+    void Help2Click();
+    void Search1Click();
+    void UsingHelp1Click();
+    void WhatsThis1Click();
+    void WhatsThis2Click();
+    void WhatsThis4Click();
+    void WhatsThis5Click();
+    void WhatsThis6Click();
+    void WhatsThis7Click();
+
+    QFrame *SplitterBar = nullptr;
+
+private:
+    void setUpDisplayRatio();
+    void setUpHelp();
+    void applyTreeWidth(int width);
+    void setFirstHeaderSection(int width);
+    int lowestBarLeft() const;
+    int highestBarLeft() const;
+
+    QPointer<TForm2> m_thumbSizeDialog;
+    QPointer<TForm15> m_maxSizeDialog;
+    QPointer<TOKBottomDlg1> m_driveDialog;
+    std::shared_ptr<HelpViewerSystem> m_helpSystem;
+    std::shared_ptr<HelpCommands> m_help;
+    std::shared_ptr<RandomSource> m_tipRandom;
+    bool m_dragging = false;
+    bool m_settingHeader = false;
+
+    // ---- File management: copy, move, drag and drop, delete, rename, ----
+    // ---- properties and folders (unit1_files.cpp and unit1_drag.cpp) ----
+public:
+    // The file dialogs created at start-up after the main window.
+    void setFileDialogs(TForm4 *rename, TForm5 *copyTarget, TForm8 *properties, TForm13 *createDirectory,
+                        TForm14 *chooser);
+    // The file system the file commands work on; the machine's by default.
+    void setFileSystem(FileSystem &files) { m_files = &files; }
+
+    void Copy1Click(QObject *sender);
+    void DirTreeDragDrop(const QString &targetFolder, const QList<QUrl> &droppedFiles, bool fromThisProgram);
+    void Delete1Click();
+    void Rename1Click();
+    void ListView1Edited(const QString &oldCaption, QString &newText);
+    void Properties2Click();
+    void CreateDirectory1Click();
+    void Delete3Click();
+    void DeleteSelected();
+
+private:
+    friend class MainWindowWalkHost;
+    void setUpFileCommands();
+    QStringList runFileWalk(const QList<WalkEntry> &entries, const QString &target, bool move, bool gauge);
+    void removeEntriesOf(const QStringList &fileNames);
+    // Every entry of the list, marked selected or not, as files of CurrentDir.
+    QList<WalkEntry> listEntries() const;
+    bool runDialog(QDialog *dialog, int *result = nullptr);
+
+    QPointer<TForm4> m_renameDialog;
+    QPointer<TForm5> m_copyTargetDialog;
+    QPointer<TForm8> m_propertiesDialog;
+    QPointer<TForm13> m_createDirectoryDialog;
+    QPointer<TForm14> m_chooserDialog;
+    FileSystem *m_files = nullptr;
 };

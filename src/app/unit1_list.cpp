@@ -7,6 +7,7 @@
 #include "browse/imagelistview.h"
 #include "browse/listbuilder.h"
 #include "browse/listtexts.h"
+#include "browse/thumbnailmaker.h"
 #include "platform/filefinder.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -34,7 +35,12 @@ public:
     }
     void enterBusy() override { m_form.disablewindow(); }
     void leaveBusy() override { m_form.enablewindow(); }
-    void makePicture(const QStringList &, int) override {}
+    void makePicture(const QStringList &fileList, int index) override
+    {
+        if (index == 0)
+            m_form.startThumbnails(fileList);
+        m_form.ImageSet(index);
+    }
     void addItem(const QString &caption, int imageIndex) override
     {
         m_form.ListView1->items()->append(caption, imageIndex);
@@ -75,6 +81,7 @@ void TForm1::UpdateListbox()
     m_building = true;
     buildImageList(request, host);
     m_building = false;
+    m_thumbnails.reset();
     if (m_closeRequested) {
         m_closeRequested = false;
         close();

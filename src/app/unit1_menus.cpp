@@ -98,11 +98,11 @@ const char *const CheckableItems[] = {"List1", "Sorted1", "NoStop1", "MaximumSiz
 const MenuItem PopupExit{"", "E&xit", "", "Exit Pixmoor", 0, "Exit1Click"};
 
 const MenuItem ListPopupItems[] = {
-    {"", "&Move", "", "Move Selected Files", 21, "Copy1Click"},
-    {"", "&Copy", "", "Copy Selected Files", 16, "Copy1Click"},
-    {"", "&Rename", "", "Rename File", 8, "Rename1Click"},
-    {"", "&Delete", "", "Delete Selected Files", 17, "Delete1Click"},
-    {"", "&Properties", "", "File Properties", 7, "Properties2Click"},
+    {"Move2", "&Move", "", "Move Selected Files", 21, "Copy1Click"},
+    {"Copy2", "&Copy", "", "Copy Selected Files", 16, "Copy1Click"},
+    {"Rename2", "&Rename", "", "Rename File", 8, "Rename1Click"},
+    {"Delete2", "&Delete", "", "Delete Selected Files", 17, "Delete1Click"},
+    {"Properties1", "&Properties", "", "File Properties", 7, "Properties2Click"},
     Separator,
     {"", "C&onvert", "", "Convert Images", 6, "Convert1Click"},
     {"LaunchApp1", "&Launch App", "", "Launch Associated Application", 33, "LaunchApp1Click"},
@@ -117,8 +117,8 @@ const MenuItem ListPopupItems[] = {
 };
 
 const MenuItem TreePopupItems[] = {
-    {"", "&Create Directory", "", "Create New Directory", 0, "CreateDirectory1Click"},
-    {"", "&Delete Directory", "", "Delete Current Directory", 0, "Delete3Click"},
+    {"CreateDirectory2", "&Create Directory", "", "Create New Directory", 0, "CreateDirectory1Click"},
+    {"Delete3", "&Delete Directory", "", "Delete Current Directory", 0, "Delete3Click"},
     {"", "&Explore", "", "Explore Current Directory", 0, "Explore1Click"},
     Separator,
     PopupExit,
@@ -211,8 +211,10 @@ void TForm1::createPopupMenus()
     PopupMenu6 = helpPopup(this, "PopupMenu6", "Help On Status Bar", "WhatsThis6Click");
     PopupMenu7 = helpPopup(this, "PopupMenu7", "Help On Resize Bar", "WhatsThis7Click");
 
-    for (QAbstractItemView *view : ListView1->views())
+    for (QAbstractItemView *view : ListView1->views()) {
         attachPopup(view, PopupMenu1);
+        connect(view, &QAbstractItemView::doubleClicked, this, &TForm1::ViewButtonClick);
+    }
     attachPopup(DirTree1, PopupMenu2);
     attachPopup(Panel2, PopupMenu4);
     attachPopup(Panel1, PopupMenu5);
@@ -249,7 +251,28 @@ void TForm1::bindHandlers()
         {QStringLiteral("NoThumbs1Click"), [] {}},
         {QStringLiteral("ShowHints1Click"), [] {}},
         {QStringLiteral("List1Click"), [this] { List1Click(); }},
+        {QStringLiteral("ViewButtonClick"), [this] { ViewButtonClick(); }},
+        {QStringLiteral("ToClipboard1Click"), [this] { ToClipboard1Click(); }},
         {QStringLiteral("Sorted1Click"), [this] { Sorted1Click(); }},
+        {QStringLiteral("Explore1Click"), [this] { Explore1Click(); }},
+        {QStringLiteral("ThumbSize1Click"), [this] { ThumbSize1Click(); }},
+        {QStringLiteral("MaximumSize1Click"), [this] { MaximumSize1Click(); }},
+        {QStringLiteral("About1Click"), [this] { About1Click(); }},
+        {QStringLiteral("Help2Click"), [this] { Help2Click(); }},
+        {QStringLiteral("Search1Click"), [this] { Search1Click(); }},
+        {QStringLiteral("UsingHelp1Click"), [this] { UsingHelp1Click(); }},
+        {QStringLiteral("WhatsThis1Click"), [this] { WhatsThis1Click(); }},
+        {QStringLiteral("WhatsThis2Click"), [this] { WhatsThis2Click(); }},
+        {QStringLiteral("WhatsThis4Click"), [this] { WhatsThis4Click(); }},
+        {QStringLiteral("WhatsThis5Click"), [this] { WhatsThis5Click(); }},
+        {QStringLiteral("WhatsThis6Click"), [this] { WhatsThis6Click(); }},
+        {QStringLiteral("WhatsThis7Click"), [this] { WhatsThis7Click(); }},
+        {QStringLiteral("Copy1Click"), [this] { Copy1Click(sender()); }},
+        {QStringLiteral("Delete1Click"), [this] { Delete1Click(); }},
+        {QStringLiteral("Rename1Click"), [this] { Rename1Click(); }},
+        {QStringLiteral("Properties2Click"), [this] { Properties2Click(); }},
+        {QStringLiteral("CreateDirectory1Click"), [this] { CreateDirectory1Click(); }},
+        {QStringLiteral("Delete3Click"), [this] { Delete3Click(); }},
     };
     const QStringList &types = imageTypes();
     const QList<QAction *> filterItems = Image1->actions();

@@ -8,7 +8,9 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMimeData>
 
 namespace {
 constexpr int PathRole = Qt::UserRole;
@@ -212,4 +214,59 @@ void TDirTree::selectWorkingDrive()
     if (QTreeWidgetItem *root = rootFor(withTrailingSeparator(workingDirectory())))
         revealAndExpand(root);
     m_building = false;
+}
+
+QTreeWidgetItem *TDirTree::addFolderNode(QTreeWidgetItem *parent, const QString &name)
+{
+    return addNode(parent, withTrailingSeparator(NodePath(parent) + name), false);
+}
+
+void TDirTree::setDropTarget(QTreeWidgetItem *node)
+{
+    if (node == m_dropTarget)
+        return;
+    if (m_dropTarget) {
+        m_dropTarget->setData(0, Qt::BackgroundRole, {});
+        m_dropTarget->setData(0, Qt::ForegroundRole, {});
+    }
+    m_dropTarget = node;
+    if (node) {
+        node->setBackground(0, palette().highlight());
+        node->setForeground(0, palette().highlightedText());
+    }
+}
+
+void TDirTree::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TDirTree::dragMoveEvent(QDragMoveEvent *event)
+{
+    setDropTarget(itemAt(event->position().toPoint()));
+    if (m_dropTarget && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TDirTree::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    setDropTarget(nullptr);
+    event->accept();
+}
+
+void TDirTree::dropEvent(QDropEvent *event)
+{
+    QTreeWidgetItem *target = itemAt(event->position().toPoint());
+    setDropTarget(nullptr);
+    if (!target || !event->mimeData()->hasUrls()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(NodePath(target), event->mimeData()->urls(), event->source() != nullptr);
 }

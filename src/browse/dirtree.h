@@ -3,6 +3,7 @@
 
 #include <QFileIconProvider>
 #include <QTreeWidget>
+#include <QUrl>
 
 class Prompter;
 struct FindOptions;
@@ -38,10 +39,25 @@ public:
     QString directory() const { return m_currentPath; }
     // The full path of node, with a trailing separator.
     static QString NodePath(const QTreeWidgetItem *node);
+    // Adds a folder node called name as the last child of parent.
+    QTreeWidgetItem *addFolderNode(QTreeWidgetItem *parent, const QString &name);
+
+    // Files dragged over a folder highlight it; dropping them there raises
+    // filesDropped with the folder's path.
+    void setAcceptFileDrops(bool accept) { viewport()->setAcceptDrops(accept); }
+    QTreeWidgetItem *dropTarget() const { return m_dropTarget; }
 
 signals:
     // Raised with the full path of the newly selected folder.
     void OnDirChange(const QString &changedDir);
+    // fromThisProgram: dragged out of one of this program's windows.
+    void filesDropped(const QString &targetFolder, const QList<QUrl> &files, bool fromThisProgram);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &path, bool hasChildren);
@@ -55,6 +71,7 @@ private:
     QTreeWidgetItem *childNamed(QTreeWidgetItem *node, const QString &name);
     void revealAndExpand(QTreeWidgetItem *node);
     FindOptions findOptions() const;
+    void setDropTarget(QTreeWidgetItem *node);
 
     Prompter &m_prompter;
     QFileIconProvider m_icons;
@@ -64,4 +81,5 @@ private:
     bool m_openCurrentDir = true;
     bool m_openCurrentDrv = false;
     bool m_building = false;
+    QTreeWidgetItem *m_dropTarget = nullptr;
 };

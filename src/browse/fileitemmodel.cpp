@@ -2,6 +2,9 @@
 
 #include "browse/imagelist.h"
 
+#include <QDir>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 
 FileItemModel::FileItemModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -85,4 +88,54 @@ void FileItemModel::setReportTexts(const std::vector<ReportTexts> &texts)
 QString FileItemModel::caption(int row) const
 {
     return row >= 0 && row < rowCount() ? m_items[size_t(row)].caption : QString();
+}
+
+void FileItemModel::setCaption(int row, const QString &caption)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    m_items[size_t(row)].caption = caption;
+    emit dataChanged(index(row, FileColumn), index(row, FileColumn), {Qt::DisplayRole, Qt::EditRole});
+}
+
+void FileItemModel::removeItem(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    m_items.erase(m_items.begin() + row);
+    endRemoveRows();
+}
+
+Qt::ItemFlags FileItemModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid())
+        flags |= Qt::ItemIsDragEnabled;
+    if (m_captionsEditable && index.column() == FileColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool FileItemModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role == Qt::EditRole && index.isValid() && index.column() == FileColumn && m_captionsEditable)
+        emit captionEditRequested(index.row(), value.toString());
+    return false;
+}
+
+QStringList FileItemModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData *FileItemModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<QUrl> urls;
+    for (const QModelIndex &index : indexes)
+        if (index.column() == FileColumn)
+            urls.append(QUrl::fromLocalFile(QDir(m_folder).filePath(caption(index.row()))));
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    return data;
 }

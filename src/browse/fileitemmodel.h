@@ -3,6 +3,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class ImageList;
@@ -33,6 +34,23 @@ public:
     void setReportTexts(const std::vector<ReportTexts> &texts);
     QString caption(int row) const;
 
+    // Editing captions in place and dragging items out to other programs.
+    void setCaptionsEditable(bool editable) { m_captionsEditable = editable; }
+    void setCaption(int row, const QString &caption);
+    void removeItem(int row);
+    // The folder the captions name files of, for the file URLs of a drag.
+    void setFolder(const QString &folder) { m_folder = folder; }
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // An edited caption is not stored: the owner decides through
+    // captionEditRequested and calls setCaption.
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+
+signals:
+    void captionEditRequested(int row, const QString &newText);
+
 private:
     struct Item
     {
@@ -43,4 +61,6 @@ private:
     };
     std::vector<Item> m_items;
     const ImageList *m_pictures = nullptr;
+    QString m_folder;
+    bool m_captionsEditable = false;
 };

@@ -23,6 +23,17 @@ ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWi
     m_stack->addWidget(m_reportView);
     m_items->setPictures(m_largeImages);
     picturesResized();
+    for (QAbstractItemView *view : views()) {
+        view->setDragEnabled(true);
+        view->setDragDropMode(QAbstractItemView::DragOnly);
+        view->setDefaultDropAction(Qt::CopyAction);
+    }
+    // Decided after the editor has closed, so that a message box can show.
+    connect(m_items, &FileItemModel::captionEditRequested, this, [this](int row, const QString &text) {
+        const QString old = m_items->caption(row);
+        QMetaObject::invokeMethod(this, [this, old, text] { emit captionEdited(old, text); },
+                                  Qt::QueuedConnection);
+    });
 }
 
 void ImageListView::setUpIconView()
@@ -86,12 +97,22 @@ QStringList ImageListView::captions() const
 
 QStringList ImageListView::selectedCaptions() const
 {
-    QModelIndexList rows = m_selection->selectedRows(FileItemModel::FileColumn);
-    std::sort(rows.begin(), rows.end());
     QStringList result;
-    for (const QModelIndex &index : rows)
+    for (const QModelIndex &index : selectedCaptionIndexes())
         result.append(index.data().toString());
     return result;
+}
+
+// The icon view selects only the caption of a row, the report view the
+// whole row: the caption cell counts in both.
+QModelIndexList ImageListView::selectedCaptionIndexes() const
+{
+    QModelIndexList captions;
+    for (const QModelIndex &index : m_selection->selectedIndexes())
+        if (index.column() == FileItemModel::FileColumn)
+            captions.append(index);
+    std::sort(captions.begin(), captions.end());
+    return captions;
 }
 
 void ImageListView::selectAll()
@@ -115,4 +136,53 @@ QAbstractItemView *ImageListView::activeView() const
 QList<QAbstractItemView *> ImageListView::views() const
 {
     return {m_iconView, m_reportView};
+}
+
+void ImageListView::setCaptionsEditable(bool editable)
+{
+    m_items->setCaptionsEditable(editable);
+    const QAbstractItemView::EditTriggers triggers =
+        editable ? QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
+                 : QAbstractItemView::NoEditTriggers;
+    for (QAbstractItemView *view : views())
+        view->setEditTriggers(triggers);
+}
+
+int ImageListView::sourceRowOf(const QString &caption) const
+{
+    for (int row = 0; row < m_items->rowCount(); ++row)
+        if (m_items->caption(row) == caption)
+            return row;
+    return -1;
+}
+
+void ImageListView::setCaption(const QString &oldCaption, const QString &newCaption)
+{
+    m_items->setCaption(sourceRowOf(oldCaption), newCaption);
+}
+
+void ImageListView::removeSelected()
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectedCaptionIndexes())
+        rows.append(m_sorter->mapToSource(index).row());
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    for (int row : rows) {
+        m_items->removeItem(row);
+        activeView()->viewport()->repaint();
+    }
+}
+
+void ImageListView::deselect(const QStringList &captions)
+{
+    for (const QString &caption : captions) {
+        const QModelIndex index = m_sorter->mapFromSource(m_items->index(sourceRowOf(caption), 0));
+        if (index.isValid())
+            m_selection->select(index, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    }
+}
+
+void ImageListView::setDragFolder(const QString &folder)
+{
+    m_items->setFolder(folder);
 }

@@ -1,6 +1,7 @@
 // The list of image files: thumbnails in icon view, columns in report view.
 #pragma once
 
+#include <QModelIndex>
 #include <QStringList>
 #include <QWidget>
 
@@ -41,9 +42,24 @@ public:
     QAbstractItemView *activeView() const;
     QList<QAbstractItemView *> views() const;
 
+    // Captions edited in place (F2 or a click on a selected item) are
+    // offered through captionEdited; the owner renames and calls setCaption.
+    void setCaptionsEditable(bool editable);
+    void setCaption(const QString &oldCaption, const QString &newCaption);
+    // Items leave the list; nothing happens to their files.
+    void removeSelected();
+    void deselect(const QStringList &captions);
+    // The folder whose files a drag out of the list offers as file URLs.
+    void setDragFolder(const QString &folder);
+
+signals:
+    void captionEdited(const QString &oldCaption, const QString &newText);
+
 private:
     void setUpIconView();
     void setUpReportView();
+    int sourceRowOf(const QString &caption) const;
+    QModelIndexList selectedCaptionIndexes() const;
 
     ImageList *m_largeImages;
     ImageList *m_smallImages;

@@ -1,0 +1,3 @@
+#include "fileops/fileopslog.h"
+
+Q_LOGGING_CATEGORY(lcFileOps, "pixmoor.fileops")
