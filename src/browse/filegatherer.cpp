@@ -22,13 +22,24 @@ const QStringList &allImageExtensions()
     return extensions;
 }
 
+namespace {
+// JPEG files also come named .jpeg and .jpe; the "jpg" filter lists them too.
+QStringList patternsFor(const QString &extension)
+{
+    QStringList patterns{QStringLiteral("*.") + extension};
+    if (extension.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+        patterns << QStringLiteral("*.jpeg") << QStringLiteral("*.jpe");
+    return patterns;
+}
+} // namespace
+
 void GatherFiles(QStringList &fileList, const QString &folder, const QString &extension,
                  const SizeLimit &limit)
 {
     FindOptions options;
     options.includeHidden = true;
     options.includeSystem = true;
-    for (const FoundFile &found : findFiles(folder, QStringLiteral("*.") + extension, options))
+    for (const FoundFile &found : findFiles(folder, patternsFor(extension), options))
         if (limit.admits(found.size))
             fileList.append(found.name);
 }

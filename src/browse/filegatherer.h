@@ -19,8 +19,9 @@ const QStringList &imageTypes();
 const QStringList &allImageExtensions();
 
 // Appends to fileList the bare names of the files (not folders) in folder
-// that match "*." + extension, hidden and system files included, in the
-// order the file system lists them, leaving out those the limit refuses.
+// that match "*." + extension (for "jpg" also "*.jpeg" and "*.jpe"), hidden
+// and system files included, in the order the file system lists them,
+// leaving out those the limit refuses.
 void GatherFiles(QStringList &fileList, const QString &folder, const QString &extension,
                  const SizeLimit &limit);
 

@@ -28,15 +28,23 @@ bool wanted(const FoundFile &found, const FindOptions &options)
 
 // Walks folder's entries of the given kinds that match pattern and that
 // options admit, until visit returns false.
+bool matchesAny(const QStringList &patterns, const QString &name)
+{
+    for (const QString &pattern : patterns)
+        if (matchesFilePattern(pattern, name))
+            return true;
+    return false;
+}
+
 template <typename Visit>
-void walk(const QString &folder, QDir::Filters kinds, const QString &pattern,
+void walk(const QString &folder, QDir::Filters kinds, const QStringList &patterns,
           const FindOptions &options, Visit visit)
 {
     QDirIterator it(folder, kinds | QDir::Hidden | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        if (!matchesFilePattern(pattern, info.fileName()))
+        if (!matchesAny(patterns, info.fileName()))
             continue;
         FoundFile found = describe(info);
         if (wanted(found, options) && !visit(std::move(found)))
@@ -48,11 +56,17 @@ void walk(const QString &folder, QDir::Filters kinds, const QString &pattern,
 std::vector<FoundFile> findFiles(const QString &folder, const QString &pattern,
                                  const FindOptions &options)
 {
+    return findFiles(folder, QStringList{pattern}, options);
+}
+
+std::vector<FoundFile> findFiles(const QString &folder, const QStringList &patterns,
+                                 const FindOptions &options)
+{
     QDir::Filters kinds = QDir::Files;
     if (options.includeDirectories)
         kinds |= QDir::Dirs;
     std::vector<FoundFile> result;
-    walk(folder, kinds, pattern, options, [&result](FoundFile found) {
+    walk(folder, kinds, patterns, options, [&result](FoundFile found) {
         result.push_back(std::move(found));
         return true;
     });
@@ -62,7 +76,7 @@ std::vector<FoundFile> findFiles(const QString &folder, const QString &pattern,
 std::vector<FoundFile> findFolders(const QString &folder, const FindOptions &options)
 {
     std::vector<FoundFile> result;
-    walk(folder, QDir::Dirs, QStringLiteral("*"), options, [&result](FoundFile found) {
+    walk(folder, QDir::Dirs, QStringList{QStringLiteral("*")}, options, [&result](FoundFile found) {
         result.push_back(std::move(found));
         return true;
     });
@@ -72,7 +86,7 @@ std::vector<FoundFile> findFolders(const QString &folder, const FindOptions &opt
 bool hasSubfolder(const QString &folder, const FindOptions &options)
 {
     bool found = false;
-    walk(folder, QDir::Dirs, QStringLiteral("*"), options, [&found](FoundFile) {
+    walk(folder, QDir::Dirs, QStringList{QStringLiteral("*")}, options, [&found](FoundFile) {
         found = true;
         return false;
     });

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct FindOptions
 // the order the file system lists them; "." and ".." never appear. A folder
 // that cannot be read gives an empty list.
 std::vector<FoundFile> findFiles(const QString &folder, const QString &pattern,
+                                 const FindOptions &options);
+
+// The same for entries that match any of patterns, in one pass.
+std::vector<FoundFile> findFiles(const QString &folder, const QStringList &patterns,
                                  const FindOptions &options);
 
 // The sub-folders of folder, in the order the file system lists them.

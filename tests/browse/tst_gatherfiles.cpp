@@ -73,7 +73,14 @@ void TestGatherFiles::literalExtensionOnly()
     const QString folder = env.makeFolder("pics");
     TestEnvironment::writeFile(folder + "/x.jpeg", 5);
     TestEnvironment::writeFile(folder + "/y.JPG", 5);
-    QCOMPARE(gatherImageFiles(folder, "jpg", {}), QStringList({"y.JPG"}));
+    TestEnvironment::writeFile(folder + "/z.jpe", 5);
+    TestEnvironment::writeFile(folder + "/w.jpgx", 5);
+    TestEnvironment::writeFile(folder + "/v.tiff", 5);
+    QStringList jpegs = gatherImageFiles(folder, "jpg", {});
+    jpegs.sort();
+    QCOMPARE(jpegs, QStringList({"x.jpeg", "y.JPG", "z.jpe"}));
+    QCOMPARE(gatherImageFiles(folder, "tif", {}), QStringList());
+    QCOMPARE(gatherImageFiles(folder, "all", {}).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestGatherFiles)
