@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 # One 12-megapixel photo-like picture per format, hard-linked count times:
 # every file is decoded anew, but the folder costs one file's disk space.
 convert -size 4000x3000 gradient:'#c04020'-'#2040c0' -attenuate 0.4 +noise Gaussian \
-  -blur 0x1 "$work/master.ppm"
+  -blur 0x1 -depth 8 "$work/master.ppm"
 for ext in jpg png tif bmp gif; do
   mkdir -p "$work/$ext"
   case $ext in
@@ -29,17 +29,22 @@ done
 
 # files per second from a count and a start time in nanoseconds
 rate() { python3 -c "print(f'{$1 / (($(date +%s%N) - $2) / 1e9):.1f}')"; }
+# A peer's rate, or "failed" when it did not write a thumbnail for every file.
+checked() { [ "$(ls "$2" | wc -l)" -ge "$count" ] && echo "$1" || echo "failed"; }
 printf "%-5s %12s %14s %12s %10s\n" format pixmoor vipsthumbnail "gm mogrify" "peak MB"
 for ext in jpg png tif bmp gif; do
-  line=$("$build/bench/pxbench" "$work/$ext" --type "$ext" | tail -1)
+  line=$("$build/bench/pxbench" "$work/$ext" --type "$ext" 2>/dev/null | tail -1)
   ours=$(echo "$line" | sed -E 's/.* ([0-9.]+) files\/s.*/\1/')
   peak=$(echo "$line" | sed -E 's/.*peak ([0-9]+) MB/\1/')
+  rm -rf "$work/vips" "$work/gm"
+  mkdir -p "$work/vips" "$work/gm"
   start=$(date +%s%N)
-  VIPS_CONCURRENCY=1 vipsthumbnail "$work/$ext"/*."$ext" --size 70x70 -o "$work/vips-%s.png" >/dev/null 2>&1 || true
-  vips=$(rate "$count" "$start")
-  mkdir -p "$work/gm"
+  VIPS_CONCURRENCY=1 vipsthumbnail "$work/$ext"/*."$ext" --size 70x70 -o "$work/vips/%s.png" >/dev/null 2>&1 || true
+  vips=$(checked "$(rate "$count" "$start")" "$work/vips")
+  # gm puts each output under -output-directory by the input's path as given:
+  # pass bare names from inside the folder.
   start=$(date +%s%N)
-  gm mogrify -output-directory "$work/gm" -thumbnail 70x70 "$work/$ext"/*."$ext" >/dev/null 2>&1 || true
-  gm=$(rate "$count" "$start")
+  (cd "$work/$ext" && gm mogrify -output-directory "$work/gm" -thumbnail 70x70 *."$ext" >/dev/null 2>&1) || true
+  gm=$(checked "$(rate "$count" "$start")" "$work/gm")
   printf "%-5s %12s %14s %12s %10s\n" "$ext" "$ours" "$vips" "$gm" "$peak"
 done

@@ -7,11 +7,12 @@ packages=(
   # building
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-image-formats-plugins libgl-dev
-  libjpeg62-turbo-dev libpng-dev libtiff-dev libgif-dev libimagequant-dev
+  libjpeg62-turbo-dev libpng-dev libtiff-dev libgif-dev libimagequant-dev libsane-dev
+  libx11-dev libxcb1-dev libx11-xcb-dev
   # testing: X server, independent decoders and converters, fuzzing
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core openbox xdotool x11-apps x11-utils
   imagemagick libmagickcore-6.q16-6-extra libjpeg-turbo-progs libtiff-tools
-  libwmf-bin emf2svg librsvg2-bin
+  libwmf-bin emf2svg librsvg2-bin sane-utils binutils-mingw-w64-i686
   clang libclang-rt-14-dev
 )
 

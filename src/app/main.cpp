@@ -8,11 +8,18 @@
 #include "fileops/createdir.h"
 #include "fileops/prop.h"
 #include "fileops/rename.h"
+#include "imaging/convert/convert.h"
+#include "imaging/scan/sanebackend.h"
+#include "imaging/scan/scan.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/wmf.h"
 #include "platform/volumes.h"
+#include "platform/filesystem.h"
 #include "platform/shell.h"
 #include "platform/widgetprompter.h"
+#include "printing/printcommands.h"
+#include "printing/printfor.h"
+#include "search/search.h"
 
 #include <QApplication>
 
@@ -30,8 +37,15 @@ int main(int argc, char *argv[])
     TForm4 form4(&form1);
     TForm5 form5(prompter, &form1);
     TOKBottomDlg okBottomDlg(prompter, &form1);
+    TForm6 form6(prompter, &form1);
     TForm8 form8(&form1);
+    TForm9 form9(prompter, &form1);
+    TForm10 form10(form1.printing().printer(), form1.printing().dialogs(), form1.help(), &form1);
     TForm7 form7(&form1);
+    TForm11 form11({&prompter, &shell, &systemFileSystem(), &form1.help(), &form1.state, &form4, &form5, &form8,
+                    &form6, &okBottomDlg, &form7, &form1.printing()},
+                   &form1);
+    form1.setSearchWindow(&form11);
     TForm13 form13(&form1);
     TForm14 form14(&form1);
     TForm15 form15(form1.state.MaxSizeEnabled, form1.state.MaxSizeKB, form1.help(), &form1);
@@ -39,8 +53,12 @@ int main(int argc, char *argv[])
     TOKBottomDlg1 okBottomDlg1(volumes, &form1);
     form1.setStartupDialogs(&form2, &form15, &okBottomDlg1);
     form1.setFileDialogs(&form4, &form5, &form8, &form13, &form14);
+    form1.setImagingWindows(&form6, &form9);
+    imagelib::setScannerBackend(std::make_unique<SaneScannerBackend>());
     form1.OKBottomDlg = &okBottomDlg;
     form1.Form7 = &form7;
+    form1.setPrintOptionsDialog(&form10);
+    form1.installWindowPrinting();
     form1.show();
     return QApplication::exec();
 }

@@ -1,13 +1,17 @@
 // Main browser window: creation, activation, closing and its own commands.
 #include "app/unit1.h"
+#include "decor/decoratewindow.h"
+#include "decor/mainversioninfo.h"
 
 #include "app/newstat.h"
 #include "app/storedoptions.h"
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "browse/thumbnailmaker.h"
+#include "platform/hotkeys.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
+#include "platform/screengrabber.h"
 #include "platform/settingsstore.h"
 #include "platform/shell.h"
 
@@ -34,6 +38,9 @@ TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
     setUpDisplayRatio();
     setUpHelp();
     setUpFileCommands();
+    setCaptureServices(systemHotKeyBackend(), systemScreenGrabber());
+    createVersionInfo1(this);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm1")));
 }
 
 TForm1::~TForm1() = default;
@@ -106,6 +113,7 @@ StoredOptions TForm1::currentOptions() const
 
 void TForm1::FormActivate()
 {
+    switchHotKeysOff();
     if (!state.FirstActivation)
         return;
     // Cleared first: the list build below lets messages run, and a second
@@ -132,8 +140,8 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (m_building) {
-        // The list build is inside a message pass: stop it, then close.
+    if (m_building || m_converting) {
+        // A list build or conversion is inside a message pass: stop it, then close.
         m_closeRequested = true;
         state.StopRequested = true;
         event->ignore();

@@ -41,7 +41,21 @@ class TForm8;
 class TForm13;
 class TForm14;
 struct WalkEntry;
+class PageSink;
+class PrintCommands;
+class PrintDialogs;
+class QPainter;
+class SharedPrinter;
+class TForm10;
+struct PrintOptions;
+class TForm6;
+class TForm9;
+struct ConversionRequest;
 struct StoredOptions;
+class HotKeyBackend;
+class QImage;
+class ScreenGrabber;
+class TSysHotKey;
 
 class TForm1 : public QMainWindow
 {
@@ -260,4 +274,85 @@ private:
     QPointer<TForm13> m_createDirectoryDialog;
     QPointer<TForm14> m_chooserDialog;
     FileSystem *m_files = nullptr;
+
+    // ---- Conversion, scanning and the scan source (unit1_convert.cpp) ----
+public:
+    // The convert dialog and the scan window created at start-up.
+    void setImagingWindows(TForm6 *convert, TForm9 *scan);
+    void Convert1Click();
+    void Acquire1Click();
+    void SelectTwain1Click();
+
+private:
+    friend class MainWindowConvertHost;
+    void runConversionWalk(const ConversionRequest &request);
+
+    QPointer<TForm6> m_convertDialog;
+    QPointer<TForm9> m_scanWindow;
+    bool m_converting = false;
+
+    // ---- Printing: print options, thumbnail sheets, single images, ----
+    // ---- printer set-up and the fonts window (unit1_print.cpp) ----
+public:
+    // The print options dialog created at start-up after the main window.
+    void setPrintOptionsDialog(TForm10 *dialog);
+    // The printer and the print steps every print command of the program shares.
+    PrintCommands &printing();
+    // The dialogs the print commands ask; the platform's by default. Set
+    // before the print options dialog is made, which asks them for fonts.
+    void setPrintDialogs(std::shared_ptr<PrintDialogs> dialogs);
+    // Enables the viewer's and the metafile window's print commands.
+    void installWindowPrinting();
+
+    void PrintButtonClick();
+    void Print2Click();
+    void PrintsetUp1Click();
+    void Fonts1Click();
+
+private:
+    bool printSheet(PageSink &sink, const PrintOptions &options);
+    bool printSelectedImage(PageSink &sink, const PrintOptions &options, const QString &caption);
+    bool drawSelectedImage(QPainter &painter, const QString &caption, int scale);
+
+    std::shared_ptr<SharedPrinter> m_printer;
+    std::shared_ptr<PrintDialogs> m_printDialogs;
+    std::shared_ptr<PrintCommands> m_printing;
+
+    // ---- Screen, window and client-area capture (unit1_capture.cpp) ----
+public:
+    // The hot keys and the screen the capture commands use; the platform's
+    // until set. Setting them makes the three hot key components anew.
+    void setCaptureServices(HotKeyBackend &hotKeys, ScreenGrabber &grabber);
+    void ScreenCapture1Click();
+    void WindowCapture1Click();
+    void ClientCapture1Click();
+    void SysHotKey1HotKey(QObject *sender, int index);
+    void SysHotKey2HotKey(QObject *sender, int index);
+    void SysHotKey3HotKey(QObject *sender, int index);
+
+    TSysHotKey *SysHotKey1 = nullptr;
+    TSysHotKey *SysHotKey2 = nullptr;
+    TSysHotKey *SysHotKey3 = nullptr;
+
+private:
+    void createHotKeys(HotKeyBackend &backend);
+    void switchHotKeysOff();
+    void armCapture(TSysHotKey &hotKey, const QString &status, const QString &prompt);
+    void hideForCapture();
+    void comeBackFromCapture();
+    void captureForegroundWindow(bool clientArea);
+    void showCapture(const QImage &picture);
+
+    ScreenGrabber *m_grabber = nullptr;
+    QList<QPointer<QWidget>> m_hiddenForCapture;
+    bool m_waitingForCapture = false;
+
+    // ---- Search window (unit1_search.cpp) ----
+public:
+    // The search window created at start-up; Search opens it.
+    void setSearchWindow(class TForm11 *search);
+    void Search2Click();
+
+private:
+    QPointer<class TForm11> m_searchWindow;
 };

@@ -64,7 +64,17 @@ void TForm1::setUpFileCommands()
     connect(DirTree1, &TDirTree::OnDirChange, this, [this] { ListView1->setDragFolder(state.CurrentDir); });
     DirTree1->setAcceptFileDrops(true);
     // Queued: the chooser must not open inside the drop itself.
-    connect(DirTree1, &TDirTree::filesDropped, this, &TForm1::DirTreeDragDrop, Qt::QueuedConnection);
+    // Only a drag out of the list carries the list's selection; anything else
+    // (another window, another program) brings the files it names. The drop
+    // is handled once the drag is over, so the chooser's questions come then.
+    connect(DirTree1, &TDirTree::filesDropped, this,
+            [this](const QString &target, const QList<QUrl> &files, QObject *source) {
+                const auto *widget = qobject_cast<QWidget *>(source);
+                const bool fromList = widget && (widget == ListView1 || ListView1->isAncestorOf(widget));
+                QMetaObject::invokeMethod(
+                    this, [this, target, files, fromList] { DirTreeDragDrop(target, files, fromList); },
+                    Qt::QueuedConnection);
+            });
 }
 
 bool TForm1::runDialog(QDialog *dialog, int *result)

@@ -112,13 +112,13 @@ QFrame *TForm1::createSpeedBar()
 {
     Panel2 = panel(this, "Panel2", QFrame::Raised);
     Panel2->setFixedHeight(50);
-    for (const SpeedButton &spec : SpeedButtons) {
-        QToolButton *button = toolButton(Panel2, spec.name, spec.hint, QRect(spec.left, 5, 40, 40));
-        button->setIcon(QIcon::fromTheme(QString::fromLatin1(spec.themeIcon),
-                                         style()->standardIcon(spec.fallbackIcon)));
+    for (const SpeedButton &entry : SpeedButtons) {
+        QToolButton *button = toolButton(Panel2, entry.name, entry.hint, QRect(entry.left, 5, 40, 40));
+        button->setIcon(QIcon::fromTheme(QString::fromLatin1(entry.themeIcon),
+                                         style()->standardIcon(entry.fallbackIcon)));
         button->setIconSize(QSize(28, 28));
-        button->setProperty("handler", QString::fromLatin1(spec.handler));
-        this->*spec.member = button;
+        button->setProperty("handler", QString::fromLatin1(entry.handler));
+        this->*entry.member = button;
     }
     return Panel2;
 }
@@ -128,13 +128,13 @@ QFrame *TForm1::createFilterBar()
     Panel1 = panel(this, "Panel1", QFrame::Raised);
     Panel1->setFixedHeight(35);
     m_filterButtons = new QButtonGroup(this);
-    for (const FilterButton &spec : FilterButtons) {
-        QToolButton *button = toolButton(Panel1, spec.name, spec.hint, QRect(spec.left, 5, 30, 25));
-        button->setText(QString::fromLatin1(spec.caption));
+    for (const FilterButton &entry : FilterButtons) {
+        QToolButton *button = toolButton(Panel1, entry.name, entry.hint, QRect(entry.left, 5, 30, 25));
+        button->setText(QString::fromLatin1(entry.caption));
         button->setCheckable(true);
-        button->setProperty("imageType", QString::fromLatin1(spec.imageType));
+        button->setProperty("imageType", QString::fromLatin1(entry.imageType));
         m_filterButtons->addButton(button);
-        const QString type = QString::fromLatin1(spec.imageType);
+        const QString type = QString::fromLatin1(entry.imageType);
         connect(button, &QToolButton::clicked, this, [this, type] { selectFilter(type); });
     }
     filterButton(QStringLiteral("bmp"))->setChecked(true);

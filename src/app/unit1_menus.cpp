@@ -273,6 +273,17 @@ void TForm1::bindHandlers()
         {QStringLiteral("Properties2Click"), [this] { Properties2Click(); }},
         {QStringLiteral("CreateDirectory1Click"), [this] { CreateDirectory1Click(); }},
         {QStringLiteral("Delete3Click"), [this] { Delete3Click(); }},
+        {QStringLiteral("PrintButtonClick"), [this] { PrintButtonClick(); }},
+        {QStringLiteral("Print2Click"), [this] { Print2Click(); }},
+        {QStringLiteral("PrintsetUp1Click"), [this] { PrintsetUp1Click(); }},
+        {QStringLiteral("Fonts1Click"), [this] { Fonts1Click(); }},
+        {QStringLiteral("Convert1Click"), [this] { Convert1Click(); }},
+        {QStringLiteral("Search2Click"), [this] { Search2Click(); }},
+        {QStringLiteral("Acquire1Click"), [this] { Acquire1Click(); }},
+        {QStringLiteral("SelectTwain1Click"), [this] { SelectTwain1Click(); }},
+        {QStringLiteral("ScreenCapture1Click"), [this] { ScreenCapture1Click(); }},
+        {QStringLiteral("WindowCapture1Click"), [this] { WindowCapture1Click(); }},
+        {QStringLiteral("ClientCapture1Click"), [this] { ClientCapture1Click(); }},
     };
     const QStringList &types = imageTypes();
     const QList<QAction *> filterItems = Image1->actions();
@@ -285,8 +296,14 @@ void TForm1::bindHandlers()
     for (QAction *item : findChildren<QAction *>()) {
         const std::function<void()> run = handler(item->property("handler").toString());
         item->setEnabled(bool(run));
+        // Busy mode disables the menu headings, but shortcuts (Del, Ctrl+R...)
+        // reach the items all the same: a command must not start inside a
+        // running loop.
         if (run)
-            connect(item, &QAction::triggered, this, run);
+            connect(item, &QAction::triggered, this, [this, run] {
+                if (!m_busy)
+                    run();
+            });
     }
     for (QToolButton *button : Panel2->findChildren<QToolButton *>()) {
         const std::function<void()> run = handler(button->property("handler").toString());

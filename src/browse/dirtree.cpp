@@ -268,5 +268,5 @@ void TDirTree::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    emit filesDropped(NodePath(target), event->mimeData()->urls(), event->source() != nullptr);
+    emit filesDropped(NodePath(target), event->mimeData()->urls(), event->source());
 }

@@ -51,7 +51,7 @@ signals:
     // Raised with the full path of the newly selected folder.
     void OnDirChange(const QString &changedDir);
     // fromThisProgram: dragged out of one of this program's windows.
-    void filesDropped(const QString &targetFolder, const QList<QUrl> &files, bool fromThisProgram);
+    void filesDropped(const QString &targetFolder, const QList<QUrl> &files, QObject *source);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -24,6 +24,8 @@ QVariant FileItemModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Item &item = m_items[size_t(index.row())];
+    if (role == PathRole || (role == Qt::EditRole && !item.path.isEmpty() && index.column() == FileColumn))
+        return item.path;
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         switch (index.column()) {
         case FileColumn: return item.caption;
@@ -70,7 +72,7 @@ void FileItemModel::append(const QString &caption, int imageIndex)
 {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_items.push_back({caption, imageIndex, {}, {}});
+    m_items.push_back({caption, imageIndex, {}, {}, {}});
     endInsertRows();
 }
 
@@ -88,6 +90,17 @@ void FileItemModel::setReportTexts(const std::vector<ReportTexts> &texts)
 QString FileItemModel::caption(int row) const
 {
     return row >= 0 && row < rowCount() ? m_items[size_t(row)].caption : QString();
+}
+
+void FileItemModel::setPath(int row, const QString &path)
+{
+    if (row >= 0 && row < rowCount())
+        m_items[size_t(row)].path = path;
+}
+
+QString FileItemModel::path(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_items[size_t(row)].path : QString();
 }
 
 void FileItemModel::setCaption(int row, const QString &caption)

@@ -33,6 +33,11 @@ public:
     // Size and date texts for every row, in row order.
     void setReportTexts(const std::vector<ReportTexts> &texts);
     QString caption(int row) const;
+    // The real path of a row's file where the caption is only its spelling
+    // for the eye; an in-place edit then starts from the path.
+    static constexpr int PathRole = Qt::UserRole + 1;
+    void setPath(int row, const QString &path);
+    QString path(int row) const;
 
     // Editing captions in place and dragging items out to other programs.
     void setCaptionsEditable(bool editable) { m_captionsEditable = editable; }
@@ -58,6 +63,7 @@ private:
         int imageIndex = -1;
         QString size;
         QString date;
+        QString path;
     };
     std::vector<Item> m_items;
     const ImageList *m_pictures = nullptr;

@@ -1,5 +1,6 @@
 // About box: the product name and its version.
 #include "dialogs/about.h"
+#include "decor/decoratewindow.h"
 
 #include "dialogs/dialogparts.h"
 #include "dialogs/helpcommands.h"
@@ -36,6 +37,7 @@ TAboutBox::TAboutBox(HelpCommands &help, QWidget *parent)
     column->addWidget(createPanel(), 1);
     column->addWidget(OkButton, 0, Qt::AlignHCenter);
     OkButton->setFocus();
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TAboutBox")));
 }
 
 QFrame *TAboutBox::createPanel()

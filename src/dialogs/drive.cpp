@@ -1,5 +1,6 @@
 // Drive information window.
 #include "dialogs/drive.h"
+#include "decor/decoratewindow.h"
 
 #include "dialogs/dialogparts.h"
 #include "dialogs/drivedetails.h"
@@ -31,13 +32,13 @@ TOKBottomDlg1::TOKBottomDlg1(const Volumes &volumes, QWidget *parent)
                 {&TOKBottomDlg1::Used, "Used", "Space Used"},
                 {&TOKBottomDlg1::Removable, "Removable", "Drive Type"}};
     int row = 0;
-    for (const auto &spec : rows) {
+    for (const auto &row_ : rows) {
         auto *value = new QLabel(this);
-        value->setObjectName(QString::fromLatin1(spec.name));
+        value->setObjectName(QString::fromLatin1(row_.name));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(new QLabel(QString::fromLatin1(spec.caption), this), row, 0);
+        grid->addWidget(new QLabel(QString::fromLatin1(row_.caption), this), row, 0);
         grid->addWidget(value, row++, 1);
-        this->*spec.value = value;
+        this->*row_.value = value;
     }
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setDefault(true);
@@ -45,6 +46,7 @@ TOKBottomDlg1::TOKBottomDlg1(const Volumes &volumes, QWidget *parent)
     grid->addWidget(OKBtn, row, 0, 1, 2, Qt::AlignHCenter);
     grid->setColumnStretch(1, 1);
     createPopupMenu();
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TOKBottomDlg1")));
 }
 
 void TOKBottomDlg1::createPopupMenu()

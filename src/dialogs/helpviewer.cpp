@@ -1,4 +1,5 @@
 #include "dialogs/helpviewer.h"
+#include "decor/decoratewindow.h"
 
 #include "dialogs/helphtml.h"
 
@@ -66,6 +67,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     column->addWidget(createToolBar());
     column->addWidget(splitter, 1);
     updateButtons();
+    decorateWindow(this, captionSettingsFor(QStringLiteral("HelpViewer")));
 }
 
 QWidget *HelpViewer::createToolBar()

@@ -1,5 +1,6 @@
 // Maximum size dialog: the file size limit of the list build.
 #include "dialogs/maxsize.h"
+#include "decor/decoratewindow.h"
 
 #include "dialogs/dialogparts.h"
 #include "dialogs/digitkeyfilter.h"
@@ -29,6 +30,7 @@ TForm15::TForm15(bool &maxSizeEnabled, int &maxSizeKB, HelpCommands &help, QWidg
     FormCreate();
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm15::keepSharedValuesInStep);
     connect(UpDown1, &TUpDown::positionChanged, this, &TForm15::keepSharedValuesInStep);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm15")));
 }
 
 void TForm15::createControls()

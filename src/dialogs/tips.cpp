@@ -1,5 +1,6 @@
 // Tip of the day window.
 #include "dialogs/tips.h"
+#include "decor/decoratewindow.h"
 
 #include "dialogs/dialogparts.h"
 
@@ -36,6 +37,7 @@ TForm16::TForm16(QWidget *parent) : QDialog(parent, Qt::Tool)
     bottom->addWidget(BitBtn1);
     column->addLayout(bottom);
     setFixedSize(284, 202);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm16")));
 }
 
 QFrame *TForm16::createTipPanel()

@@ -1,5 +1,6 @@
 // Thumb size dialog: the width and height of the thumbnails.
 #include "dialogs/unit2.h"
+#include "decor/decoratewindow.h"
 
 #include "dialogs/dialogparts.h"
 #include "dialogs/digitkeyfilter.h"
@@ -58,6 +59,7 @@ TForm2::TForm2(int &thumbWidth, int &thumbHeight, HelpCommands &help, Prompter &
     for (QPushButton *button : {OkButton, CancelButton, BitBtn1})
         buttons->addWidget(button);
     grid->addLayout(buttons, 2, 0, 1, 3);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm2")));
 }
 
 QLineEdit *TForm2::createSizeEdit(const char *name, const char *hint, TUpDown *&upDown)

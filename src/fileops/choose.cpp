@@ -1,5 +1,6 @@
 // Copy-or-move chooser: asked when files are dropped onto a folder.
 #include "fileops/choose.h"
+#include "decor/decoratewindow.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -24,6 +25,7 @@ TForm14::TForm14(QWidget *parent)
     connect(MoveButton, &QPushButton::clicked, this, [this] { done(MoveChosen); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     PopupMenu1 = addPopup(QStringLiteral("&What's This"), QStringLiteral("Help On Options Window"), 16);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm14")));
 }
 
 void TForm14::WhatsThis1Click()

@@ -1,5 +1,6 @@
 // Copy target dialog: the folder that copied or moved files go to.
 #include "fileops/copy.h"
+#include "decor/decoratewindow.h"
 
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -56,6 +57,7 @@ TForm5::TForm5(Prompter &prompter, QWidget *parent)
     PopupMenu1->insertAction(PopupMenu1->actions().first(), browse);
     PopupMenu1->insertSeparator(PopupMenu1->actions().at(1));
     addAction(browse);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm5")));
 }
 
 void TForm5::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 // Create directory dialog: the name of a new folder inside the current one.
 #include "fileops/createdir.h"
+#include "decor/decoratewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@ TForm13::TForm13(QWidget *parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, &TForm13::HelpButtonClick);
     PopupMenu1 = addPopup(QStringLiteral("&What's This?"), QStringLiteral("Help On Creating Directories"), 37);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm13")));
 }
 
 void TForm13::showEvent(QShowEvent *event)

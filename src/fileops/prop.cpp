@@ -1,5 +1,6 @@
 // Properties dialog: name, size, folder and the four attribute flags of a file.
 #include "fileops/prop.h"
+#include "decor/decoratewindow.h"
 
 #include "fileops/filehousekeeping.h"
 #include "platform/fileattributes.h"
@@ -53,6 +54,7 @@ TForm8::TForm8(QWidget *parent)
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm8::BitBtn3Click);
     PopupMenu1 = addPopup(QStringLiteral("&What's This?"), QStringLiteral("Help On File Properties"), 7);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm8")));
 }
 
 QCheckBox *TForm8::attributeBox(const char *name, const QString &text, const QString &hint, QPoint where)
@@ -76,17 +78,17 @@ void TForm8::fill(const QString &fileName, const QString &folder, const std::opt
     FileLabel->setText(fileName);
     DirLabel->setText(folder);
     SizeLabel->setText(properties ? QString::number(properties->size) : QString());
-    for (const Box &spec : Boxes) {
-        QCheckBox *box = this->*spec.member;
-        box->setChecked(properties && (properties->attributes & spec.flag));
-        const bool changeable = properties && (properties->support.changeable & spec.flag);
+    for (const Box &entry : Boxes) {
+        QCheckBox *box = this->*entry.member;
+        box->setChecked(properties && (properties->attributes & entry.flag));
+        const bool changeable = properties && (properties->support.changeable & entry.flag);
         box->setEnabled(changeable);
         // A disabled box says why it cannot change.
-        QString why = QString::fromLatin1(spec.hint);
+        QString why = QString::fromLatin1(entry.hint);
         if (!properties)
             why = QStringLiteral("The file cannot be read");
         else if (!changeable)
-            why = properties->support.*spec.reason;
+            why = properties->support.*entry.reason;
         box->setToolTip(why);
     }
 }
@@ -94,9 +96,9 @@ void TForm8::fill(const QString &fileName, const QString &folder, const std::opt
 quint32 TForm8::chosenAttributes() const
 {
     quint32 flags = 0;
-    for (const Box &spec : Boxes)
-        if ((this->*spec.member)->isChecked())
-            flags |= spec.flag;
+    for (const Box &entry : Boxes)
+        if ((this->*entry.member)->isChecked())
+            flags |= entry.flag;
     return flags;
 }
 

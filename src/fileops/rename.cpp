@@ -1,5 +1,6 @@
 // Rename dialog: the new name for the selected file.
 #include "fileops/rename.h"
+#include "decor/decoratewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@ TForm4::TForm4(QWidget *parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, &TForm4::HelpButtonClick);
     PopupMenu1 = addPopup(QStringLiteral("&What's This?"), QStringLiteral("Help Renaming Files"), 8);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm4")));
 }
 
 void TForm4::showEvent(QShowEvent *event)

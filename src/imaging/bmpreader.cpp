@@ -3,11 +3,13 @@
 // and bit-field masks. Files with or without the file header (packed DIB).
 #include "imaging/bytereader.h"
 #include "imaging/codecs.h"
+#include "imaging/imagesampling.h"
 
 #include <QList>
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace imagelib::codecs {
 
@@ -213,73 +215,107 @@ Result readHeader(ByteReader &r, BmpHeader &h)
     return Success;
 }
 
-// Unpacks 1, 4 or 8 bit indexes; false when one is outside the palette.
-bool unpackIndexes(const uchar *src, uchar *line, qint64 width, int bits, int paletteSize)
+// Unpacks the 1, 4 or 8 bit indexes of the given columns; false when one
+// is outside the palette.
+bool unpackIndexes(const uchar *src, uchar *line, const std::vector<int> &columns, int bits, int paletteSize)
 {
     const int perByte = 8 / bits;
     const int mask = (1 << bits) - 1;
     int highest = 0;
-    for (qint64 x = 0; x < width; ++x) {
-        const int shift = 8 - bits * int(x % perByte + 1);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int x = columns[i];
+        const int shift = 8 - bits * (x % perByte + 1);
         const int index = (src[x / perByte] >> shift) & mask;
-        line[x] = uchar(index);
+        line[i] = uchar(index);
         highest = qMax(highest, index);
     }
     return highest < paletteSize;
 }
 
-void unpackColours(const uchar *src, QRgb *line, qint64 width, const BmpHeader &h)
+QRgb colourAt(const uchar *src, int x, const BmpHeader &h)
 {
-    for (qint64 x = 0; x < width; ++x) {
-        if (h.bitCount == 24) {
-            const uchar *p = src + x * 3;
-            line[x] = qRgb(p[2], p[1], p[0]);
-            continue;
-        }
-        quint32 pixel;
-        if (h.bitCount == 16) {
-            pixel = quint32(src[x * 2]) | quint32(src[x * 2 + 1]) << 8;
-        } else {
-            const uchar *p = src + x * 4;
-            pixel = quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
-        }
-        const int a = h.alpha.bits ? channelValue(pixel, h.alpha) : 255;
-        line[x] = qRgba(channelValue(pixel, h.red), channelValue(pixel, h.green),
-                        channelValue(pixel, h.blue), a);
+    if (h.bitCount == 24) {
+        const uchar *p = src + qint64(x) * 3;
+        return qRgb(p[2], p[1], p[0]);
     }
+    quint32 pixel;
+    if (h.bitCount == 16) {
+        pixel = quint32(src[x * 2]) | quint32(src[x * 2 + 1]) << 8;
+    } else {
+        const uchar *p = src + qint64(x) * 4;
+        pixel = quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+    }
+    const int a = h.alpha.bits ? channelValue(pixel, h.alpha) : 255;
+    return qRgba(channelValue(pixel, h.red), channelValue(pixel, h.green), channelValue(pixel, h.blue), a);
 }
 
-Result decodeUncompressed(const uchar *pixels, qint64 available, const BmpHeader &h, QImage &image)
+// Reads only the sampled rows and columns straight from the file's bytes.
+Result decodeUncompressed(const uchar *pixels, qint64 available, const BmpHeader &h, const Sampling &sampling,
+                          QImage &image)
 {
     const qint64 stride = (h.width * h.bitCount + 31) / 32 * 4;
     const qint64 rowBytes = (h.width * h.bitCount + 7) / 8;
     if ((h.height - 1) * stride + rowBytes > available)
         return ReadFailed;
-    for (qint64 row = 0; row < h.height; ++row) {
-        const uchar *src = pixels + row * stride;
-        uchar *line = image.scanLine(int(h.topDown ? row : h.height - 1 - row));
+    const std::vector<int> &columns = sampling.columns();
+    for (int y = 0; y < image.height(); ++y) {
+        const qint64 row = sampling.rows()[size_t(y)];
+        const uchar *src = pixels + (h.topDown ? row : h.height - 1 - row) * stride;
+        uchar *line = image.scanLine(y);
         if (h.bitCount <= 8) {
-            if (!unpackIndexes(src, line, h.width, h.bitCount, int(h.palette.size())))
+            if (!unpackIndexes(src, line, columns, h.bitCount, int(h.palette.size())))
                 return BadFormat;
-        } else {
-            unpackColours(src, reinterpret_cast<QRgb *>(line), h.width, h);
+            continue;
         }
+        QRgb *colours = reinterpret_cast<QRgb *>(line);
+        for (size_t i = 0; i < columns.size(); ++i)
+            colours[i] = colourAt(src, columns[i], h);
     }
     return Success;
 }
 
+// RLE rows arrive in file order; each is decoded into a full-width line and
+// its sampled columns kept when the sampling takes that row.
 struct RleCursor
 {
+    RleCursor(const BmpHeader &header, const Sampling &sampling, QImage &image)
+        : h(header), sampling(sampling), image(image), line(size_t(header.width), 0)
+    {
+    }
+    void flush()
+    {
+        if (row >= h.height)
+            return;
+        const int target = sampling.targetRow(int(h.topDown ? row : h.height - 1 - row));
+        if (target >= 0) {
+            uchar *out = image.scanLine(target);
+            const std::vector<int> &columns = sampling.columns();
+            for (size_t i = 0; i < columns.size(); ++i)
+                out[i] = line[size_t(columns[i])];
+        }
+        std::fill(line.begin(), line.end(), uchar(0));
+    }
+    void nextRows(qint64 count)
+    {
+        if (count > 0)
+            flush();
+        row += count;
+    }
+
+    const BmpHeader &h;
+    const Sampling &sampling;
+    QImage &image;
+    std::vector<uchar> line;
     qint64 x = 0;
     qint64 row = 0;
     int highest = 0;
 };
 
-void putRun(QImage &image, const BmpHeader &h, RleCursor &c, int count, const uchar *src, bool repeat)
+void putRun(RleCursor &c, int count, const uchar *src, bool repeat)
 {
-    uchar *line = image.scanLine(int(h.topDown ? c.row : h.height - 1 - c.row)) + c.x;
-    const bool four = h.compression == BiRle4;
-    const int visible = int(qBound<qint64>(0, h.width - c.x, qint64(count)));   // the rest falls into the row's padding
+    uchar *line = c.line.data() + c.x;
+    const bool four = c.h.compression == BiRle4;
+    const int visible = int(qBound<qint64>(0, c.h.width - c.x, qint64(count)));   // the rest falls into the row's padding
     for (int i = 0; i < visible; ++i) {
         int index;
         if (four) {
@@ -298,11 +334,10 @@ void putRun(QImage &image, const BmpHeader &h, RleCursor &c, int count, const uc
 // 3..255 a literal run. Some writers (ImageMagick among them) also code the
 // padding of each row, so runs may reach to the 32-bit boundary of the row;
 // runs beyond that, or past the last row, are damage.
-Result decodeRle(ByteReader &r, const BmpHeader &h, QImage &image)
+Result decodeRleRuns(ByteReader &r, RleCursor &c)
 {
-    image.fill(0);
+    const BmpHeader &h = c.h;
     const qint64 paddedWidth = (h.width * h.bitCount + 31) / 32 * 32 / h.bitCount;
-    RleCursor c;
     for (;;) {
         if (r.remaining() < 2)
             return c.row >= h.height ? Success : ReadFailed;
@@ -311,17 +346,18 @@ Result decodeRle(ByteReader &r, const BmpHeader &h, QImage &image)
         if (count > 0) {
             if (c.row >= h.height || c.x + count > paddedWidth)
                 return BadFormat;
-            putRun(image, h, c, count, &value, true);
+            putRun(c, count, &value, true);
         } else if (value == 0) {
             c.x = 0;
-            ++c.row;
+            c.nextRows(1);
         } else if (value == 1) {
-            break;
+            return Success;
         } else if (value == 2) {
             c.x += r.u8();
-            c.row += r.u8();
+            const int down = r.u8();
             if (r.failed())
                 return ReadFailed;
+            c.nextRows(down);
             if (c.x > paddedWidth || c.row > h.height)
                 return BadFormat;
         } else {
@@ -331,11 +367,21 @@ Result decodeRle(ByteReader &r, const BmpHeader &h, QImage &image)
             const uchar *src = r.bytes(bytes);
             if (!src)
                 return ReadFailed;
-            putRun(image, h, c, value, src, false);
+            putRun(c, value, src, false);
             if (bytes & 1)
                 r.skip(1);
         }
     }
+}
+
+Result decodeRle(ByteReader &r, const BmpHeader &h, const Sampling &sampling, QImage &image)
+{
+    image.fill(0);
+    RleCursor c(h, sampling, image);
+    const Result result = decodeRleRuns(r, c);
+    if (result != Success)
+        return result;
+    c.flush();
     return c.highest < h.palette.size() ? Success : BadFormat;
 }
 
@@ -372,16 +418,17 @@ Result decodeBmp(Bytes in, const ReadOptions &options, QImage &out)
     const bool indexed = h.bitCount <= 8;
     const QImage::Format format = indexed ? QImage::Format_Indexed8
                                   : h.alpha.bits ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    QImage image(int(h.width), int(h.height), format);
+    const Sampling sampling(int(h.width), int(h.height), options.atLeast);
+    QImage image(sampling.size(), format);
     if (image.isNull())
         return OutOfMemory;
     if (indexed)
         image.setColorTable(h.palette);
     if (h.compression == BiRle4 || h.compression == BiRle8) {
         r.seek(h.pixelOffset);
-        result = decodeRle(r, h, image);
+        result = decodeRle(r, h, sampling, image);
     } else {
-        result = decodeUncompressed(in.data + h.pixelOffset, in.size - h.pixelOffset, h, image);
+        result = decodeUncompressed(in.data + h.pixelOffset, in.size - h.pixelOffset, h, sampling, image);
     }
     if (result != Success)
         return result;

@@ -1,9 +1,11 @@
 // GIF through giflib: the first frame of a file, with its transparent colour
 // and interlaced rows; written as one frame of at most 8 bits.
 #include "imaging/codecs.h"
+#include "imaging/imagesampling.h"
 
 #include <QList>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -100,19 +102,27 @@ std::vector<int> rowOrder(int height, bool interlaced)
     return order;
 }
 
-Result readFrame(GifFileType *gif, const MemorySource &source, QImage &image, int colours)
+// Every line of the frame is decoded and checked; the sampled screen rows
+// keep the sampled columns that fall inside the frame.
+Result readFrame(GifFileType *gif, const MemorySource &source, const Sampling &sampling, QImage &image,
+                 int colours)
 {
     const GifImageDesc &frame = gif->Image;
     std::vector<GifPixelType> line(size_t(frame.Width));
+    const std::vector<int> &columns = sampling.columns();
+    const auto first = std::lower_bound(columns.begin(), columns.end(), frame.Left);
+    const auto end = std::lower_bound(first, columns.end(), frame.Left + frame.Width);
     for (int y : rowOrder(frame.Height, frame.Interlace)) {
         if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR)
             return failure(source);
-        uchar *dst = image.scanLine(frame.Top + y) + frame.Left;
-        for (int x = 0; x < frame.Width; ++x) {
-            if (line[size_t(x)] >= colours)
-                return BadFormat;
-            dst[x] = line[size_t(x)];
-        }
+        if (*std::max_element(line.begin(), line.end()) >= colours)
+            return BadFormat;
+        const int target = sampling.targetRow(frame.Top + y);
+        if (target < 0)
+            continue;
+        uchar *dst = image.scanLine(target);
+        for (auto column = first; column != end; ++column)
+            dst[column - columns.begin()] = line[size_t(*column - frame.Left)];
     }
     return Success;
 }
@@ -160,7 +170,8 @@ Result decodeGif(Bytes in, const ReadOptions &options, QImage &out)
     const ColorMapObject *map = gif->Image.ColorMap ? gif->Image.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount <= 0)
         return BadFormat;
-    QImage image(width, height, QImage::Format_Indexed8);
+    const Sampling sampling(width, height, options.atLeast);
+    QImage image(sampling.size(), QImage::Format_Indexed8);
     if (image.isNull())
         return OutOfMemory;
     image.setColorTable(paletteOf(map, transparent));
@@ -169,7 +180,7 @@ Result decodeGif(Bytes in, const ReadOptions &options, QImage &out)
                        : gif->SBackGroundColor < map->ColorCount      ? gif->SBackGroundColor
                                                                        : 0;
     image.fill(uint(around));
-    if ((result = readFrame(gif.get(), source, image, map->ColorCount)) != Success)
+    if ((result = readFrame(gif.get(), source, sampling, image, map->ColorCount)) != Success)
         return result;
     out = image;
     return Success;
@@ -213,10 +224,12 @@ Result encodeGif(const QImage &image, int depth, QByteArray &out)
         colours[size_t(i)] = {GifByteType(qRed(image.color(i))), GifByteType(qGreen(image.color(i))),
                               GifByteType(qBlue(image.color(i)))};
     std::unique_ptr<ColorMapObject, MapDeleter> map(GifMakeMapObject(int(colours.size()), colours.data()));
+    if (!map)
+        return OutOfMemory;
     out.clear();
     int error = 0;
     GifFileType *gif = EGifOpen(&out, appendToMemory, &error);
-    if (!gif || !map)
+    if (!gif)
         return OutOfMemory;
     bool ok = EGifPutScreenDesc(gif, image.width(), image.height(), bits, 0, map.get()) == GIF_OK
               && EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;

@@ -3,6 +3,7 @@
 #include "imaging/imagelibrary.h"
 
 #include "imaging/codecs.h"
+#include "imaging/imagesampling.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -109,6 +110,10 @@ Result convertAndWrite(const QString &path, int depth, const QImage &image, cons
         return BadArgument;
     if (!isValidDepth(depth))
         return BadDepth;
+    // GIF and PCX keep sizes in 16 bits: refuse what would be cut short.
+    const Result size = codecs::checkImageSize(image.width(), image.height(), Limits());
+    if (size != Success)
+        return size;
     const QImage converted = convertToDepth(image, depth, true);
     if (converted.isNull())
         return OutOfMemory;
@@ -189,6 +194,12 @@ Result readImageData(const uchar *data, qint64 size, FileFormat format, const Re
     const Result result = decode({data, size}, format, options, decoded);
     if (result != Success)
         return result;
+    // Readers that could not skip rows (tiles, Adam7, libtiff's RGBA reader)
+    // gave the whole picture: reduce it before the depth conversion, which
+    // would otherwise quantise megapixels for a 70 x 70 thumbnail. JPEG's
+    // DCT scaling already averaged its pixels, and keeps that size.
+    if (format != FileFormat::Jpeg)
+        decoded = sampleImage(decoded, options.atLeast);
     out = convertToDepth(decoded, options.depth, options.dither);
     if (out.isNull())
         return OutOfMemory;

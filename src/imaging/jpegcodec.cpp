@@ -257,12 +257,47 @@ Result describeJpeg(Bytes in, ImageInfo &info)
 
 namespace {
 
+// A memory destination whose buffer pointer is always the live one, so the
+// caller frees exactly what is allocated however compression ends.
+struct GrowingDestination
+{
+    jpeg_destination_mgr pub;
+    unsigned char *buffer;
+    size_t capacity;
+};
+
+void startDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<GrowingDestination *>(cinfo->dest);
+    dest->capacity = 64 * 1024;
+    dest->buffer = static_cast<unsigned char *>(std::malloc(dest->capacity));
+    if (!dest->buffer)
+        ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 0);
+    dest->pub.next_output_byte = dest->buffer;
+    dest->pub.free_in_buffer = dest->capacity;
+}
+
+boolean growDestination(j_compress_ptr cinfo)
+{
+    auto *dest = reinterpret_cast<GrowingDestination *>(cinfo->dest);
+    const size_t used = dest->capacity;
+    auto *grown = static_cast<unsigned char *>(std::realloc(dest->buffer, used * 2));
+    if (!grown)
+        ERREXIT1(cinfo, JERR_OUT_OF_MEMORY, 1);
+    dest->buffer = grown;
+    dest->capacity = used * 2;
+    dest->pub.next_output_byte = grown + used;
+    dest->pub.free_in_buffer = used;
+    return TRUE;
+}
+
+void finishDestination(j_compress_ptr) {}
+
 struct Encoder
 {
     jpeg_compress_struct cinfo;
     ErrorManager error;
-    unsigned char *buffer;
-    unsigned long size;
+    GrowingDestination destination;
 };
 
 struct EncodeRequest
@@ -284,7 +319,10 @@ bool compress(Encoder &e, const EncodeRequest &r)
         return false;
     }
     jpeg_create_compress(&e.cinfo);
-    jpeg_mem_dest(&e.cinfo, &e.buffer, &e.size);
+    e.destination.pub.init_destination = startDestination;
+    e.destination.pub.empty_output_buffer = growDestination;
+    e.destination.pub.term_destination = finishDestination;
+    e.cinfo.dest = &e.destination.pub;
     e.cinfo.image_width = JDIMENSION(r.image->width());
     e.cinfo.image_height = JDIMENSION(r.image->height());
     e.cinfo.input_components = r.greyscale ? 1 : 4;
@@ -323,8 +361,9 @@ Result encodeJpeg(const QImage &image, int quality, int smoothing, bool greyscal
     const EncodeRequest request{&rgb, quality, smoothing, greyscale, reinterpret_cast<uchar *>(greyRow.data())};
     const bool ok = compress(e, request);
     if (ok)
-        out = QByteArray(reinterpret_cast<const char *>(e.buffer), qsizetype(e.size));
-    std::free(e.buffer);
+        out = QByteArray(reinterpret_cast<const char *>(e.destination.buffer),
+                         qsizetype(e.destination.capacity - e.destination.pub.free_in_buffer));
+    std::free(e.destination.buffer);
     return ok ? Success : OutOfMemory;
 }
 

@@ -3,9 +3,12 @@
 // 24 bits in three planes; RLE or uncompressed.
 #include "imaging/bytereader.h"
 #include "imaging/codecs.h"
+#include "imaging/imagesampling.h"
 #include "imaging/pcxformat.h"
 
 #include <QList>
+
+#include <vector>
 
 namespace imagelib::codecs {
 
@@ -134,6 +137,16 @@ public:
         }
         return true;
     }
+    // Passes over count bytes; uncompressed data is not even touched.
+    bool skip(uchar *scratch, qint64 count)
+    {
+        if (m_rle)
+            return read(scratch, count);
+        if (count > m_size - m_position)
+            return false;
+        m_position += count;
+        return true;
+    }
     bool runPending() const { return m_runLeft > 0; }
 
 private:
@@ -145,35 +158,47 @@ private:
     uchar m_runValue = 0;
 };
 
-void assembleRow(const PcxHeader &h, const uchar *planes, uchar *line)
+// The sampled columns of one scan line, from its planes.
+void assembleRow(const PcxHeader &h, const uchar *planes, const std::vector<int> &columns, uchar *line)
 {
     if (!isIndexed(h)) {
         QRgb *pixels = reinterpret_cast<QRgb *>(line);
-        for (qint64 x = 0; x < h.width; ++x)
-            pixels[x] = qRgb(planes[x], planes[h.bytesPerLine + x], planes[2 * h.bytesPerLine + x]);
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const qint64 x = columns[i];
+            pixels[i] = qRgb(planes[x], planes[h.bytesPerLine + x], planes[2 * h.bytesPerLine + x]);
+        }
         return;
     }
     const int perByte = 8 / h.bits;
     const int mask = (1 << h.bits) - 1;
-    for (qint64 x = 0; x < h.width; ++x) {
-        const int shift = 8 - h.bits * int(x % perByte + 1);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int x = columns[i];
+        const int shift = 8 - h.bits * (x % perByte + 1);
         int index = 0;
         for (int p = 0; p < h.planes; ++p)
             index |= ((planes[p * h.bytesPerLine + x / perByte] >> shift) & mask) << p;
-        line[x] = uchar(index);
+        line[i] = uchar(index);
     }
 }
 
-Result decodeRows(Bytes in, const PcxHeader &h, QImage &image)
+// Compressed scan lines are all unpacked (runs may cross lines); only the
+// sampled ones are kept.
+Result decodeRows(Bytes in, const PcxHeader &h, const Sampling &sampling, QImage &image)
 {
     const qint64 dataEnd = h.bits == 8 && h.planes == 1 ? in.size - pcx::TrailingPaletteSize : in.size;
     RleStream stream(in.data + pcx::HeaderSize, dataEnd - pcx::HeaderSize, h.rle);
     QByteArray planes(h.bytesPerLine * h.planes, '\0');
     uchar *buffer = reinterpret_cast<uchar *>(planes.data());
     for (qint64 y = 0; y < h.height; ++y) {
+        const int target = sampling.targetRow(int(y));
+        if (target < 0) {
+            if (!stream.skip(buffer, planes.size()))
+                return ReadFailed;
+            continue;
+        }
         if (!stream.read(buffer, planes.size()))
             return ReadFailed;
-        assembleRow(h, buffer, image.scanLine(int(y)));
+        assembleRow(h, buffer, sampling.columns(), image.scanLine(target));
     }
     return stream.runPending() ? BadFormat : Success;
 }
@@ -196,11 +221,12 @@ Result decodePcx(Bytes in, const ReadOptions &options, QImage &out)
     QList<QRgb> palette;
     if (isIndexed(h) && (result = readPalette(in, h, palette)) != Success)
         return result;
-    QImage image(int(h.width), int(h.height), isIndexed(h) ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+    const Sampling sampling(int(h.width), int(h.height), options.atLeast);
+    QImage image(sampling.size(), isIndexed(h) ? QImage::Format_Indexed8 : QImage::Format_RGB32);
     if (image.isNull())
         return OutOfMemory;
     image.setColorTable(palette);
-    if ((result = decodeRows(in, h, image)) != Success)
+    if ((result = decodeRows(in, h, sampling, image)) != Success)
         return result;
     image.setDotsPerMeterX(dotsPerMetre(h.hdpi));
     image.setDotsPerMeterY(dotsPerMetre(h.vdpi));

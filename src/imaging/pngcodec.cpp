@@ -2,9 +2,11 @@
 // palette or RGB output, interlaced on request. setjmp/longjmp stay inside
 // the functions marked "plain": they hold no objects with destructors.
 #include "imaging/codecs.h"
+#include "imaging/imagesampling.h"
 
 #include <QList>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <vector>
@@ -65,9 +67,8 @@ bool readInfo(Reader &r)
     return true;
 }
 
-// Plain: transformations to one byte per pixel or to 32-bit BGRA, then the
-// rows and the chunks after them.
-bool readRows(Reader &r, png_bytepp rows)
+// Plain: transformations to one byte per pixel or to 32-bit BGRA.
+bool setTransforms(Reader &r)
 {
     if (setjmp(png_jmpbuf(r.png)))
         return false;
@@ -86,7 +87,58 @@ bool readRows(Reader &r, png_bytepp rows)
     }
     png_set_interlace_handling(r.png);
     png_read_update_info(r.png, r.info);
+    return true;
+}
+
+// Plain: the rows and the chunks after them.
+bool readRows(Reader &r, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(r.png)))
+        return false;
     png_read_image(r.png, rows);
+    png_read_end(r.png, nullptr);
+    return true;
+}
+
+// Where the rows of a sampled read go.
+struct SampledRows
+{
+    const Sampling *sampling;
+    QImage *image;
+    int colours;          // indexed output: indexes must stay below this
+    bool badIndex;
+};
+
+void keepRow(SampledRows &sink, png_uint_32 y, const png_byte *line, png_uint_32 width)
+{
+    QImage &image = *sink.image;
+    const bool indexed = image.format() == QImage::Format_Indexed8;
+    if (indexed)
+        sink.badIndex = sink.badIndex || *std::max_element(line, line + width) >= sink.colours;
+    const int target = sink.sampling->targetRow(int(y));
+    if (target < 0)
+        return;
+    const std::vector<int> &columns = sink.sampling->columns();
+    uchar *out = image.scanLine(target);
+    if (indexed) {
+        for (size_t i = 0; i < columns.size(); ++i)
+            out[i] = line[columns[i]];
+        return;
+    }
+    for (size_t i = 0; i < columns.size(); ++i)
+        std::memcpy(out + i * 4, line + qint64(columns[i]) * 4, 4);
+}
+
+// Plain: every row of a non-interlaced image through one line buffer, then
+// the chunks after them.
+bool readRowsSampled(Reader &r, png_bytep line, SampledRows &sink)
+{
+    if (setjmp(png_jmpbuf(r.png)))
+        return false;
+    for (png_uint_32 y = 0; y < r.height; ++y) {
+        png_read_row(r.png, line, nullptr);
+        keepRow(sink, y, line, r.width);
+    }
     png_read_end(r.png, nullptr);
     return true;
 }
@@ -125,23 +177,46 @@ bool indexesInRange(const QImage &image)
     return true;
 }
 
-Result decodeRows(Reader &r, const ReadOptions &options, QImage &out)
+Result readWhole(Reader &r, QImage &image)
 {
-    Result result = checkImageSize(r.width, r.height, options.limits);
-    if (result != Success)
-        return result;
-    QImage image(int(r.width), int(r.height), r.indexedOutput ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
-    if (image.isNull())
-        return OutOfMemory;
-    if (r.indexedOutput)
-        image.setColorTable(paletteOf(r));
     std::vector<png_bytep> rows(r.height);
     for (int y = 0; y < image.height(); ++y)
         rows[size_t(y)] = image.scanLine(y);
     if (!readRows(r, rows.data()))
         return r.truncated ? ReadFailed : BadFormat;
-    if (r.indexedOutput && !indexesInRange(image))
-        return BadFormat;
+    return r.indexedOutput && !indexesInRange(image) ? BadFormat : Success;
+}
+
+// libpng decodes every row; a reduced read keeps only the sampled ones, so
+// the whole picture is never held.
+Result readSampled(Reader &r, const Sampling &sampling, QImage &image)
+{
+    std::vector<png_byte> line(size_t(r.width) * (r.indexedOutput ? 1 : 4));
+    SampledRows sink{&sampling, &image, int(image.colorCount()), false};
+    if (!readRowsSampled(r, line.data(), sink))
+        return r.truncated ? ReadFailed : BadFormat;
+    return sink.badIndex ? BadFormat : Success;
+}
+
+Result decodeRows(Reader &r, const ReadOptions &options, QImage &out)
+{
+    Result result = checkImageSize(r.width, r.height, options.limits);
+    if (result != Success)
+        return result;
+    if (!setTransforms(r))
+        return r.truncated ? ReadFailed : BadFormat;
+    // Adam7 passes fill rows in several goes: such files are read whole and
+    // reduced afterwards.
+    const bool interlaced = png_get_interlace_type(r.png, r.info) != PNG_INTERLACE_NONE;
+    const Sampling sampling(int(r.width), int(r.height), interlaced ? QSize() : options.atLeast);
+    QImage image(sampling.size(), r.indexedOutput ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
+    if (image.isNull())
+        return OutOfMemory;
+    if (r.indexedOutput)
+        image.setColorTable(paletteOf(r));
+    result = sampling.reduces() ? readSampled(r, sampling, image) : readWhole(r, image);
+    if (result != Success)
+        return result;
     png_uint_32 xPpm = 0, yPpm = 0;
     int unit = 0;
     if (png_get_pHYs(r.png, r.info, &xPpm, &yPpm, &unit) && unit == PNG_RESOLUTION_METER) {

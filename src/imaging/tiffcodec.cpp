@@ -3,6 +3,7 @@
 // through libtiff's RGBA reader. Written: 1-bit grey, 4/8-bit palette or
 // RGB, uncompressed, CCITT (1-bit only), LZW or PackBits.
 #include "imaging/codecs.h"
+#include "imaging/imagesampling.h"
 
 #include <QList>
 #include <QLoggingCategory>
@@ -225,35 +226,124 @@ Result readTiles(TIFF *tif, const Page &p, QImage &image)
     return Success;
 }
 
-Result readStrips(TIFF *tif, const Page &p, QImage &image)
+// The sampled columns of a row of 1, 2, 4 or 8-bit indexes.
+void unpackColumns(const uchar *src, int bits, const std::vector<int> &columns, uchar *line)
+{
+    const int perByte = 8 / bits;
+    const int mask = (1 << bits) - 1;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int x = columns[i];
+        line[i] = uchar((src[x / perByte] >> (8 - bits * (x % perByte + 1))) & mask);
+    }
+}
+
+// Compressed strips decode in order; only the sampled rows are kept.
+Result readStrips(TIFF *tif, const Page &p, const Sampling &sampling, QImage &image)
 {
     const tmsize_t lineSize = TIFFScanlineSize(tif);
     if (lineSize <= 0 || qint64(lineSize) * 8 < qint64(p.width) * p.bits)
         return BadFormat;
     QByteArray buffer(lineSize, '\0');
-    for (quint32 y = 0; y < p.height; ++y) {
+    const uchar *line = reinterpret_cast<const uchar *>(buffer.constData());
+    const quint32 last = quint32(sampling.rows().back());
+    for (quint32 y = 0; y <= last; ++y) {
         if (TIFFReadScanline(tif, buffer.data(), y, 0) < 0)
             return BadFormat;
-        unpackIndexes(reinterpret_cast<const uchar *>(buffer.constData()), p.bits, image.scanLine(int(y)),
-                      int(p.width));
+        const int target = sampling.targetRow(int(y));
+        if (target >= 0)
+            unpackColumns(line, p.bits, sampling.columns(), image.scanLine(target));
     }
     return Success;
 }
 
-Result readIndexed(TIFF *tif, const Page &p, QImage &out)
+Result readIndexed(TIFF *tif, const Page &p, const Sampling &sampling, QImage &out)
 {
     QList<QRgb> table;
     Result result = paletteOf(tif, p, table);
     if (result != Success)
         return result;
-    QImage image(int(p.width), int(p.height), QImage::Format_Indexed8);
+    // Tiles are read whole; the library reduces the picture afterwards.
+    const bool tiled = TIFFIsTiled(tif);
+    QImage image(tiled ? QSize(int(p.width), int(p.height)) : sampling.size(), QImage::Format_Indexed8);
     if (image.isNull())
         return OutOfMemory;
     image.setColorTable(table);
-    result = TIFFIsTiled(tif) ? readTiles(tif, p, image) : readStrips(tif, p, image);
+    result = tiled ? readTiles(tif, p, image) : readStrips(tif, p, sampling, image);
     if (result == Success)
         out = image;
     return result;
+}
+
+quint16 tagOrDefault(TIFF *tif, ttag_t tag)
+{
+    quint16 value = 0;
+    TIFFGetFieldDefaulted(tif, tag, &value);
+    return value;
+}
+
+// Uncompressed strips of indexes or 8-bit RGB, upright: rows can be read in
+// place from the file's bytes, so a reduced read touches only sampled rows.
+bool rowsReadableInPlace(TIFF *tif, const Page &p)
+{
+    const bool rgb = p.photometric == PHOTOMETRIC_RGB && p.bits == 8 && p.samples == 3;
+    return !TIFFIsTiled(tif) && (rgb || keepsIndexes(p))
+           && tagOrDefault(tif, TIFFTAG_COMPRESSION) == COMPRESSION_NONE
+           && tagOrDefault(tif, TIFFTAG_PLANARCONFIG) == PLANARCONFIG_CONTIG
+           && tagOrDefault(tif, TIFFTAG_FILLORDER) == FILLORDER_MSB2LSB
+           && tagOrDefault(tif, TIFFTAG_ORIENTATION) == ORIENTATION_TOPLEFT;
+}
+
+// The bytes of row y in place, or null when the strips do not hold it.
+const uchar *rowInPlace(TIFF *tif, Bytes in, quint32 y, qint64 lineSize)
+{
+    quint32 rowsPerStrip = 0;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    uint64_t *offsets = nullptr;
+    uint64_t *counts = nullptr;
+    if (rowsPerStrip == 0 || !TIFFGetField(tif, TIFFTAG_STRIPOFFSETS, &offsets)
+        || !TIFFGetField(tif, TIFFTAG_STRIPBYTECOUNTS, &counts) || !offsets || !counts)
+        return nullptr;
+    const quint32 strip = y / rowsPerStrip;
+    if (strip >= TIFFNumberOfStrips(tif))
+        return nullptr;
+    const quint64 within = quint64(y % rowsPerStrip) * quint64(lineSize);
+    const quint64 start = offsets[strip] + within;
+    if (within + quint64(lineSize) > counts[strip] || start < offsets[strip]
+        || start > quint64(in.size) || quint64(lineSize) > quint64(in.size) - start)
+        return nullptr;
+    return in.data + start;
+}
+
+Result readRowsInPlace(TIFF *tif, Bytes in, const Page &p, const Sampling &sampling, QImage &out)
+{
+    const bool rgb = !keepsIndexes(p);
+    QList<QRgb> table;
+    if (!rgb && paletteOf(tif, p, table) != Success)
+        return BadFormat;
+    QImage image(sampling.size(), rgb ? QImage::Format_RGB32 : QImage::Format_Indexed8);
+    if (image.isNull())
+        return OutOfMemory;
+    image.setColorTable(table);
+    const qint64 lineSize = qint64(TIFFScanlineSize64(tif));
+    if (lineSize <= 0 || lineSize * 8 < qint64(p.width) * p.bits * p.samples)
+        return BadFormat;
+    const std::vector<int> &columns = sampling.columns();
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *src = rowInPlace(tif, in, quint32(sampling.rows()[size_t(y)]), lineSize);
+        if (!src)
+            return ReadFailed;
+        if (!rgb) {
+            unpackColumns(src, p.bits, columns, image.scanLine(y));
+            continue;
+        }
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const uchar *pixel = src + qint64(columns[i]) * 3;
+            line[i] = qRgb(pixel[0], pixel[1], pixel[2]);
+        }
+    }
+    out = image;
+    return Success;
 }
 
 Result readRgba(TIFF *tif, const Page &p, QImage &out)
@@ -267,8 +357,46 @@ Result readRgba(TIFF *tif, const Page &p, QImage &out)
     if (!TIFFReadRGBAImageOriented(tif, p.width, p.height, reinterpret_cast<uint32_t *>(image.bits()),
                                    ORIENTATION_TOPLEFT, 0))
         return BadFormat;
-    out = image.convertToFormat(QImage::Format_ARGB32);
+    image.convertTo(QImage::Format_ARGB32);
+    out = image;
     return out.isNull() ? OutOfMemory : Success;
+}
+
+// libtiff's RGBA reader strip by strip, for a reduced read of an upright
+// page of strips: only one strip is held at a time and only sampled rows
+// are kept. Each strip comes back with its rows bottom-up.
+Result readRgbaStrips(TIFF *tif, const Page &p, const Sampling &sampling, QImage &out)
+{
+    char message[1024] = {};
+    if (!TIFFRGBAImageOK(tif, message))
+        return Unsupported;
+    quint32 rowsPerStrip = 0;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    rowsPerStrip = qMin(rowsPerStrip, p.height);
+    if (rowsPerStrip == 0)
+        return BadFormat;
+    QImage strip(int(p.width), int(rowsPerStrip), QImage::Format_RGBA8888_Premultiplied);
+    QImage image(sampling.size(), QImage::Format_ARGB32);
+    if (strip.isNull() || image.isNull())
+        return OutOfMemory;
+    const std::vector<int> &rows = sampling.rows();
+    const std::vector<int> &columns = sampling.columns();
+    for (size_t y = 0; y < rows.size();) {
+        const quint32 first = quint32(rows[y]) / rowsPerStrip * rowsPerStrip;
+        const quint32 count = qMin(rowsPerStrip, p.height - first);
+        if (!TIFFReadRGBAStrip(tif, first, reinterpret_cast<uint32_t *>(strip.bits())))
+            return BadFormat;
+        for (; y < rows.size() && quint32(rows[y]) < first + count; ++y) {
+            const int line = int(count - 1 - (quint32(rows[y]) - first));
+            const QImage source = strip.copy(0, line, strip.width(), 1).convertToFormat(QImage::Format_ARGB32);
+            const QRgb *from = reinterpret_cast<const QRgb *>(source.constScanLine(0));
+            QRgb *to = reinterpret_cast<QRgb *>(image.scanLine(int(y)));
+            for (size_t i = 0; i < columns.size(); ++i)
+                to[i] = from[columns[i]];
+        }
+    }
+    out = image;
+    return Success;
 }
 
 void resolutionOf(TIFF *tif, float &x, float &y)
@@ -295,7 +423,16 @@ Result decodeTiff(Bytes in, const ReadOptions &options, QImage &out)
     Result result = checkImageSize(page.width, page.height, options.limits);
     if (result != Success)
         return result;
-    result = keepsIndexes(page) ? readIndexed(tif.get(), page, out) : readRgba(tif.get(), page, out);
+    const Sampling sampling(int(page.width), int(page.height), options.atLeast);
+    if (sampling.reduces() && rowsReadableInPlace(tif.get(), page))
+        result = readRowsInPlace(tif.get(), in, page, sampling, out);
+    else if (keepsIndexes(page))
+        result = readIndexed(tif.get(), page, sampling, out);
+    else if (sampling.reduces() && !TIFFIsTiled(tif.get())
+             && tagOrDefault(tif.get(), TIFFTAG_ORIENTATION) == ORIENTATION_TOPLEFT)
+        result = readRgbaStrips(tif.get(), page, sampling, out);
+    else
+        result = readRgba(tif.get(), page, out);
     // libtiff reads on past some damage (a lost colour map turns the page
     // grey); a picture it had to repair is not the file's picture.
     if (result == Success && file.errors > 0)

@@ -228,10 +228,15 @@ bool PosixFileSystem::storeDosFlags(const QByteArray &path, quint32 wanted)
 
 bool PosixFileSystem::writeAttributes(const QString &path, quint32 attributes)
 {
+    const QByteArray native = QFile::encodeName(path);
+    // A link has no attributes of its own; changing them through it would
+    // change a file the user did not pick.
+    struct stat link {};
+    if (::lstat(native.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+        return true;
     const auto info = status(path);
     if (!info)
         return false;
-    const QByteArray native = QFile::encodeName(path);
     const bool readOnly = attributes & FileAttribute::ReadOnly;
     // Extended attributes of a file can only change while it is writable.
     bool ok = true;

@@ -1,3 +1,4 @@
+#include "app/newstat.h"
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "support/mainwindowfixture.h"
@@ -16,6 +17,7 @@ private slots:
     void noStopLeavesStopDisabled();
     void printingKeepsStopDisabled();
     void stopPressedWhileIdleHaltsTheNextBuildAtOnce();
+    void shortcutsStartNothingWhileBusy();
 
 private:
     static QList<QWidget *> busyControls(TForm1 &form)
@@ -61,9 +63,8 @@ void TestBusyMode::idleRestoresEverythingButStop()
                              static_cast<QWidget *>(form.Panel1), static_cast<QWidget *>(form.HeaderControl1),
                              static_cast<QWidget *>(form.ExitButton)})
         QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
-    // Commands not yet part of the program stay off even when idle.
     QVERIFY(form.CopyButton->isEnabled());
-    QVERIFY(!form.SearchButton->isEnabled());
+    QVERIFY(form.SearchButton->isEnabled());
     QCOMPARE(form.LeftPanel->cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -105,6 +106,24 @@ void TestBusyMode::stopPressedWhileIdleHaltsTheNextBuildAtOnce()
     QCOMPARE(form.ListView1->count(), 1);
     QVERIFY(!form.state.StopRequested);
     QVERIFY(!form.StopButton->isEnabled());
+}
+
+void TestBusyMode::shortcutsStartNothingWhileBusy()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp"});
+    TForm1 &form = f.create();
+    form.DirTree1->setDirectory(folder);
+    form.ListView1->selectAll();
+    form.disablewindow();
+    form.action("Delete1")->trigger();
+    form.action("SelectAll1")->trigger();
+    QVERIFY(f.prompter.shown.isEmpty());
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Finished"));
+    form.enablewindow();
+    form.action("Delete1")->trigger();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QVERIFY(QFile::exists(folder + "/a.bmp"));
 }
 
 QTEST_MAIN(TestBusyMode)

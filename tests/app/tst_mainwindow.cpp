@@ -193,8 +193,8 @@ void TestMainWindow::menusAsDesigned()
     QVERIFY(form.action("Sorted1")->isEnabled());
     QVERIFY(form.action("Copy1")->isEnabled());
     QVERIFY(form.CopyButton->isEnabled());
-    QVERIFY(!form.action("Search2")->isEnabled());
-    QVERIFY(!form.SearchButton->isEnabled());
+    QVERIFY(form.action("Search2")->isEnabled());
+    QVERIFY(form.SearchButton->isEnabled());
     QVERIFY(form.ExitButton->isEnabled());
     QCOMPARE(form.StopButton->toolTip(), QString("Stop Process"));
     QCOMPARE(form.ExitButton->geometry(), QRect(500, 5, 40, 40));

@@ -195,3 +195,34 @@ int TImageBox::screenClass() const
 {
     return screenDepthClass(depth());
 }
+
+bool TImageBox::ScanImage(QObject *owner)
+{
+    m_picture = {};
+    m_info = {};
+    pictureChanged();
+    imagelib::AcquireOptions options;
+    options.depth = readDepth(ImageReadRes, screenClass());
+    options.dither = ImageDither;
+    options.showSourceDialog = UseTwainWindow;
+    QImage image;
+    const imagelib::Result result = imagelib::acquireImage(owner, options, image);
+    if (result == imagelib::AlreadyRunning || result == imagelib::ScanCancelled)
+        return false;
+    if (!imagelib::succeeded(result)) {
+        report(imagelib::errorText(result), QStringLiteral("Scanning Image Failed"));
+        return false;
+    }
+    m_picture = Picture::fromBitmap(image);
+    pictureChanged();
+    return true;
+}
+
+void TImageBox::SelectScanner(QObject *owner)
+{
+    // Only "no scanner at all" is worth a word: a cancelled choice or a
+    // request while a scan runs changes nothing.
+    const imagelib::Result result = imagelib::selectScanSource(owner);
+    if (result == imagelib::NoScanner && m_prompter)
+        m_prompter->error(imagelib::errorText(result));
+}

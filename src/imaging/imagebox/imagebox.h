@@ -85,6 +85,13 @@ public:
     bool SavePngFile(const QString &name = {});
     bool SaveTifFile(const QString &name = {});
 
+    // Scanning through the installed scanner (imaging/scannerbackend.h),
+    // owner being the window that asks. ScanImage empties the picture first
+    // and reports a failure; a scan asked for while one runs does nothing
+    // more. True when a picture arrived.
+    bool ScanImage(QObject *owner);
+    void SelectScanner(QObject *owner);
+
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();

@@ -1,5 +1,6 @@
 // Image viewer: one raster picture or icon at its own size.
 #include "imaging/viewer/pic.h"
+#include "decor/decoratewindow.h"
 
 #include "imaging/imagebox/imagebox.h"
 
@@ -34,15 +35,20 @@ TOKBottomDlg::TOKBottomDlg(Prompter &prompter, QWidget *parent) : QMainWindow(pa
     statusBar()->addWidget(StatusBar1, 1);
     statusBar()->setStatusTip(QStringLiteral("Image Details"));
     createMenus();
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TOKBottomDlg")));
 }
 
 void TOKBottomDlg::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     QAction *print = file->addAction(QStringLiteral("&Print"));
+    print->setObjectName(QStringLiteral("Print1"));
     print->setEnabled(false);
     QAction *setUp = file->addAction(QStringLiteral("P&rinter Set Up"));
+    setUp->setObjectName(QStringLiteral("PrinterSetUp1"));
     setUp->setEnabled(false);
+    m_print = print;
+    m_printerSetUp = setUp;
     QAction *toClipboard = file->addAction(QStringLiteral("&To Clipboard"));
     connect(toClipboard, &QAction::triggered, ImageBox1, &TImageBox::CopyToClipboard);
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
@@ -53,6 +59,14 @@ void TOKBottomDlg::createMenus()
     popupExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     connect(popupExit, &QAction::triggered, this, &QWidget::close);
     addActions({print, toClipboard, popupExit});
+}
+
+void TOKBottomDlg::setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp)
+{
+    connect(m_print, &QAction::triggered, this, print);
+    connect(m_printerSetUp, &QAction::triggered, this, printerSetUp);
+    m_print->setEnabled(true);
+    m_printerSetUp->setEnabled(true);
 }
 
 void TOKBottomDlg::showFileName(const QString &name)

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 class Prompter;
+class QAction;
 class QLabel;
 class QScrollArea;
 class TImageBox;
@@ -23,11 +25,18 @@ public:
     // pictures scroll.
     void FormActivate();
 
+    // Print and Printer Set Up stay disabled until the print commands are
+    // handed in here.
+    void setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp);
+
 protected:
     bool event(QEvent *event) override;
 
 private:
     void createMenus();
+
+    QAction *m_print = nullptr;
+    QAction *m_printerSetUp = nullptr;
 
     QScrollArea *m_scroller = nullptr;
 };

@@ -1,5 +1,6 @@
 // Metafile window: a metafile shown stretched over a fixed-size area.
 #include "imaging/viewer/wmf.h"
+#include "decor/decoratewindow.h"
 
 #include "imaging/viewer/pictureview.h"
 
@@ -27,6 +28,7 @@ TForm7::TForm7(QWidget *parent) : QMainWindow(parent)
     statusBar()->setStatusTip(QStringLiteral("Image Details"));
     createMenus();
     resize(312, 350);
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TForm7")));
 }
 
 void TForm7::createMenus()
@@ -38,6 +40,8 @@ void TForm7::createMenus()
     QAction *setUp = file->addAction(QStringLiteral("P&rinter set Up"));
     setUp->setObjectName(QStringLiteral("PrintersetUp1"));
     setUp->setEnabled(false);
+    m_print = print;
+    m_printerSetUp = setUp;
     QAction *toClipboard = file->addAction(QStringLiteral("&To Clipboard"));
     toClipboard->setObjectName(QStringLiteral("ToClipboard1"));
     connect(toClipboard, &QAction::triggered, this, &TForm7::ToClipboard1Click);
@@ -54,6 +58,14 @@ void TForm7::createMenus()
     close->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     connect(close, &QAction::triggered, this, &QWidget::close);
     addActions({print, toClipboard, separator, close});
+}
+
+void TForm7::setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp)
+{
+    connect(m_print, &QAction::triggered, this, print);
+    connect(m_printerSetUp, &QAction::triggered, this, printerSetUp);
+    m_print->setEnabled(true);
+    m_printerSetUp->setEnabled(true);
 }
 
 bool TForm7::loadFile(const QString &path, QString *error)

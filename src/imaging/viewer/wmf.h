@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 class PictureView;
+class QAction;
 class QLabel;
 
 class TForm7 : public QMainWindow
@@ -20,6 +22,13 @@ public:
     void showFileName(const QString &name);
     void ToClipboard1Click();
 
+    // Print and Printer Set Up stay disabled until the print commands are
+    // handed in here.
+    void setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp);
+
 private:
     void createMenus();
+
+    QAction *m_print = nullptr;
+    QAction *m_printerSetUp = nullptr;
 };

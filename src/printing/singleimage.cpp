@@ -1,0 +1,36 @@
+#include "printing/singleimage.h"
+
+#include "imaging/picture/picture.h"
+#include "printing/pagesink.h"
+#include "printing/pagetexts.h"
+
+#include <QPainter>
+
+QRect singleImageRect(PictureSource source, int scale, QSize size)
+{
+    const int factor = source == PictureSource::PictureHolder ? scale - 1 : scale;
+    return QRect(0, SingleImageTop, factor * size.width(), factor * size.height());
+}
+
+bool printSingleImage(PageSink &sink, const PrintOptions &options, const std::function<void(QPainter &)> &draw)
+{
+    if (!sink.beginDocument())
+        return false;
+    QPainter &painter = sink.painter();
+    painter.setFont(options.font);
+    painter.setPen(options.color);
+    DrawPageTexts(painter, sink.pageRect().size(), options, pageText(1));
+    draw(painter);
+    sink.endDocument();
+    return true;
+}
+
+void drawPictureStretched(QPainter &painter, const Picture &picture, const QRect &target)
+{
+    switch (picture.kind()) {
+    case Picture::Kind::Bitmap:
+    case Picture::Kind::Icon: painter.drawImage(target, picture.clipboardImage()); break;
+    case Picture::Kind::Metafile: picture.draw(painter, target); break;
+    case Picture::Kind::Empty: break;
+    }
+}

@@ -1,0 +1,234 @@
+// Search window: view, clipboard, conversion and printing of the results.
+#include "search/search.h"
+#include "search/waitcursor.h"
+
+#include "app/programstate.h"
+#include "browse/fileitemmodel.h"
+#include "browse/imagelistview.h"
+#include "imaging/convert/conversionwalk.h"
+#include "imaging/convert/convert.h"
+#include "imaging/convert/imageboxengine.h"
+#include "imaging/imagebox/imagebox.h"
+#include "imaging/viewer/pic.h"
+#include "imaging/viewer/pictureview.h"
+#include "imaging/viewer/wmf.h"
+#include "platform/paths.h"
+#include "platform/prompter.h"
+#include "printing/printcommands.h"
+#include "printing/sheetprinter.h"
+#include "printing/singleimage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+
+namespace {
+bool isMetafileName(const QString &name)
+{
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    return suffix == QLatin1String("wmf") || suffix == QLatin1String("emf");
+}
+
+bool isPictureHolderFile(const QString &name)
+{
+    return isMetafileName(name) || QFileInfo(name).suffix().toLower() == QLatin1String("ico");
+}
+
+
+// The conversion walk in this window: no Stop and no messages during it.
+class SearchConvertHost : public ConversionHost
+{
+public:
+    SearchConvertHost(std::function<void(const QString &)> status, QProgressBar *gauge)
+        : m_status(std::move(status)), m_gauge(gauge)
+    {
+    }
+    void letMessagesRun() override {}
+    bool takeStopRequest() override { return false; }
+    void setStatus(const QString &text) override { m_status(text); }
+    void setGauge(int position) override { m_gauge->setValue(position); }
+
+private:
+    std::function<void(const QString &)> m_status;
+    QProgressBar *m_gauge;
+};
+
+// The results as a sheet run sees them: every entry, by its real path.
+class SearchSheetHost : public SheetHost
+{
+public:
+    std::function<QStringList()> paths;
+    std::function<void(const QString &)> status;
+    QProgressBar *gauge = nullptr;
+
+    int itemCount() const override { return int(paths().size()); }
+    QString caption(int index) const override { return paths().value(index); }
+    void setStatus(const QString &text) override { status(text); }
+    void setProgress(int position) override { gauge->setValue(position); }
+    void letMessagesRun() override { QCoreApplication::processEvents(); }
+};
+} // namespace
+
+void TForm11::View1Click()
+{
+    const QString path = firstSelectedPath();
+    TOKBottomDlg *viewer = m_services.viewer;
+    TForm7 *metafiles = m_services.metafileWindow;
+    if (path.isEmpty() || !viewer || !metafiles)
+        return;
+    const bool metafile = isMetafileName(path);
+    QWidget *other = metafile ? static_cast<QWidget *>(viewer) : static_cast<QWidget *>(metafiles);
+    if (other->isVisible())
+        other->close();
+    const bool loaded = metafile ? metafiles->loadFile(path) : viewer->ImageBox1->setImageName(path);
+    if (!loaded) {
+        m_prompter.error(QStringLiteral("Error Loading Image ") + path);
+        return;
+    }
+    QWidget *shown = metafile ? static_cast<QWidget *>(metafiles) : static_cast<QWidget *>(viewer);
+    if (metafile)
+        metafiles->showFileName(path);
+    else
+        viewer->showFileName(path);
+    shown->show();
+    shown->raise();
+}
+
+void TForm11::ToClipboard1Click()
+{
+    const QString path = firstSelectedPath();
+    TOKBottomDlg *viewer = m_services.viewer;
+    TForm7 *metafiles = m_services.metafileWindow;
+    if (path.isEmpty() || !viewer || !metafiles)
+        return;
+    if (isMetafileName(path)) {
+        if (!metafiles->loadFile(path)) {
+            m_prompter.error(QStringLiteral("Error Loading Image"));
+            return;
+        }
+        metafiles->ToClipboard1Click();
+        setStatus(QStringLiteral("Image Copied To Clipboard"));
+        return;
+    }
+    TImageBox *box = viewer->ImageBox1;
+    if (!box->setImageName(path)) {
+        m_prompter.error(QStringLiteral("Error Loading Image"));
+        return;
+    }
+    if (box->picture().isEmpty())
+        return;
+    box->CopyToClipboard();
+    setStatus(QStringLiteral("Image Copied To Clipboard"));
+}
+
+void TForm11::Convert1Click()
+{
+    TForm6 *dialog = m_services.convert;
+    const QList<int> selected = selectedRows();
+    if (!dialog || !m_services.viewer || selected.isEmpty() || m_searching)
+        return;
+    const QString current = workingDirectory();
+    dialog->Edit1->setText(QDir::toNativeSeparators(current));
+    if (!runDialog(dialog))
+        return;
+    if (dialog->Edit1->text().isEmpty()) {
+        m_prompter.error(QStringLiteral("You Have Not Specified A Target Directory For The Converted Images"));
+        return;
+    }
+    ConversionRequest request;
+    const QStringList paths = resultPaths();
+    for (int row = 0; row < paths.size(); ++row)
+        request.entries.append({paths[row], selected.contains(row)});
+    request.sourceFolder = current;
+    request.targetText = dialog->Edit1->text();
+    request.format = dialog->chosenFormat();
+    const QString temp = m_services.state ? m_services.state->WindowsDir : QString();
+    request.tempFolder = temp.isEmpty() ? privateTempDirectory() : temp;
+    TImageBox *engineBox = m_services.viewer->ImageBox1;
+    engineBox->ImageWriteRes = dialog->chosenDepth();
+    setStatus(QStringLiteral("Converting Files"));
+    letMessagesRun();
+    {
+        WaitCursor hourglass;
+        ImageBoxEngine engine(*engineBox);
+        SearchConvertHost host([this](const QString &text) { setStatus(text); }, ProgressBar1);
+        runConversion(request, engine, host, m_prompter);
+    }
+    engineBox->ImageWriteRes = TSaveResolution::sAutoMatic;
+    setStatus(QStringLiteral("Finished Converting Files"));
+    setGauge(0);
+}
+
+void TForm11::Print1Click()
+{
+    PrintCommands *commands = m_services.printing;
+    if (!commands || m_searching)
+        return;
+    setStatus(QStringLiteral("Printer Selection"));
+    if (!commands->askPrinter(this))
+        return;
+    const PrintCommands::Choice choice = commands->askOptions();
+    commands->output(choice, this, [this](PageSink &sink, const PrintOptions &options) {
+        letMessagesRun();
+        setStatus(QStringLiteral("Printing Images Page 1"));
+        SearchSheetHost host;
+        host.paths = [this] { return resultPaths(); };
+        host.status = [this](const QString &text) { setStatus(text); };
+        host.gauge = ProgressBar1;
+        const ProgramState *state = m_services.state;
+        const SheetRequest request{options, state ? QSize(state->ThumbWidth, state->ThumbHeight) : QSize(70, 70),
+                                   QString(), state ? state->WindowsDir : QString()};
+        bool printed = false;
+        {
+            WaitCursor hourglass;
+            printed = printThumbnailSheet(sink, request, host, m_prompter);
+        }
+        setGauge(0);
+        setStatus(QStringLiteral("Finished Printing Images"));
+        return printed;
+    });
+}
+
+void TForm11::Print2Click()
+{
+    PrintCommands *commands = m_services.printing;
+    const QString path = firstSelectedPath();
+    if (!commands || path.isEmpty())
+        return;
+    setStatus(QStringLiteral("Printer Selection"));
+    if (!commands->askPrinter(this))
+        return;
+    setStatus(QStringLiteral("Print Options"));
+    const PrintCommands::Choice choice = commands->askOptions();
+    commands->output(choice, this, [this, &path](PageSink &sink, const PrintOptions &options) {
+        setStatus(QStringLiteral("Printing Image"));
+        WaitCursor hourglass;
+        return printSingleImage(sink, options, [&](QPainter &painter) {
+            if (!drawImage(painter, path, options.scale))
+                m_prompter.error(QStringLiteral("Error Printing File ") + path);
+        });
+    });
+    setStatus(QStringLiteral("Finished Printing"));
+}
+
+bool TForm11::drawImage(QPainter &painter, const QString &path, int scale)
+{
+    if (isPictureHolderFile(path)) {
+        TForm7 *metafiles = m_services.metafileWindow;
+        if (!metafiles || !metafiles->loadFile(path))
+            return false;
+        const Picture &picture = metafiles->Image1->picture();
+        drawPictureStretched(painter, picture, singleImageRect(PictureSource::PictureHolder, scale, picture.size()));
+        return true;
+    }
+    if (!m_services.viewer)
+        return false;
+    TImageBox *box = m_services.viewer->ImageBox1;
+    box->setImageName(path);
+    const QString temp = m_services.state ? m_services.state->WindowsDir : QString();
+    return drawImageControlPicture(painter, box->picture(), scale, temp);
+}

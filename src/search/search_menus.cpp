@@ -1,0 +1,284 @@
+// Search window: controls, menus, pop-ups and the command bindings.
+#include "search/search.h"
+
+#include "browse/fileitemmodel.h"
+#include "browse/imagelistview.h"
+#include "search/searchtypes.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+struct MenuItem
+{
+    const char *name;     // object name; empty for a separator
+    const char *caption;
+    const char *shortcut;
+    const char *hint;
+    int context;
+    const char *handler;
+};
+
+const MenuItem Separator{"", "", "", "", 0, ""};
+
+const MenuItem FileItems[] = {
+    {"Move1", "&Move", "Ctrl+M", "Move Selected Files", 9, "Move1Click"},
+    {"Copy1", "&Copy", "Ctrl+C", "Copy Selected Files", 16, "Move1Click"},
+    {"Rename1", "&Rename", "Ctrl+R", "Rename Selected Files", 8, "Rename1Click"},
+    {"Delete1", "&Delete", "Del", "Delete Selected Files", 17, "Delete1Click"},
+    {"SelectAll1", "&Select All", "Ctrl+A", "Select All Image Files", 18, "SelectAll1Click"},
+    {"Properties2", "Pr&operties", "Ctrl+O", "File Properties", 7, "Properties2Click"},
+    Separator,
+    {"Print1", "&Print  Thumb", "Ctrl+P", "Print Thumb Nails ", 10, "Print1Click"},
+    {"PrintsetUp1", "Pr&int Set Up", "", "Printer Set Up", 19, "PrintsetUp1Click"},
+    Separator,
+    {"Exit1", "E&xit", "", "Exit", 20, "Exit1Click"},
+};
+
+const MenuItem ImageItems[] = {
+    {"Convert1", "&Convert", "Ctrl+N", "Convert Images To Different Type", 6, "Convert1Click"},
+    {"Print2", "&Print", "", "Print Image", 23, "Print2Click"},
+    {"ToClipboard1", "T&o Clipboard", "Ctrl+T", "Copy Image To Clipboard", 24, "ToClipboard1Click"},
+    {"View1", "&View", "Ctrl+V", "View Image At Full Size", 25, "View1Click"},
+};
+
+const MenuItem HelpItems[] = {
+    {"About1", "&About", "", "About Pixmoor", 0, "About1Click"},
+    {"Help2", "H&elp", "", "Pixmoor Help", 0, "Help2Click"},
+    {"Search1", "&Search Help", "", "Search Pixmoor Help", 0, "Search1Click"},
+    {"UsingHelp1", "&Using Help", "", "How To Use Help", 0, "UsingHelp1Click"},
+};
+
+const MenuItem ListPopupItems[] = {
+    {"Move2", "&Move", "", "Move Selected Files", 0, "Move1Click"},
+    {"Copy2", "&Copy", "", "Copy Selected Files", 0, "Move1Click"},
+    {"Rename2", "&Rename", "", "Rename Selected Files", 0, "Rename1Click"},
+    {"Delete2", "&Delete", "", "Delete Selected Files", 0, "Delete1Click"},
+    {"Properties1", "&Properties", "", "File Properties", 0, "Properties2Click"},
+    Separator,
+    {"Convert2", "C&onvert", "", "Convert Images To Different Type", 0, "Convert1Click"},
+    {"LaunchApp1", "&Launch App", "", "Launch Associated Application", 0, "LaunchApp1Click"},
+    {"ToClipboard2", "&To Clipboard", "", "Copy Image To Clipboard", 0, "ToClipboard1Click"},
+    {"View2", "&View", "", "View Image At Full Size", 0, "View1Click"},
+    Separator,
+    {"WhatsThis2", "&What's This?", "", "Help On Image List", 0, "WhatsThis2Click"},
+    Separator,
+    {"Exit2", "E&xit", "", "Close Window", 0, "Exit1Click"},
+};
+
+const MenuItem PanelPopupItems[] = {
+    {"WhatsThis1", "&What's This?", "", "Search Window Help", 0, "WhatsThis1Click"},
+};
+
+template <size_t N>
+void addItems(QMenu *menu, const MenuItem (&items)[N], QObject *owner)
+{
+    for (const MenuItem &item : items) {
+        if (*item.caption == '\0') {
+            menu->addSeparator();
+            continue;
+        }
+        auto *action = new QAction(QString::fromUtf8(item.caption), owner);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setStatusTip(QString::fromUtf8(item.hint));
+        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        action->setProperty("helpContext", item.context);
+        action->setProperty("handler", QString::fromLatin1(item.handler));
+        menu->addAction(action);
+    }
+}
+
+QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const char *caption, const char *hint)
+{
+    auto *button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setStatusTip(QString::fromUtf8(hint));
+    button->setToolTip(QString::fromUtf8(hint));
+    layout->addWidget(button);
+    return button;
+}
+} // namespace
+
+void TForm11::createControls()
+{
+    auto *body = new QWidget(this);
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(createControlPanel());
+    Panel2 = new QFrame(body);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *listLayout = new QVBoxLayout(Panel2);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    ListView1 = new ImageListView(&ImageList1, &ImageList1, Panel2);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setViewStyle(ImageListView::ViewStyle::Report);
+    ListView1->setStatusTip(QStringLiteral("Image List"));
+    ListView1->setCaptionsEditable(true);
+    listLayout->addWidget(ListView1);
+    layout->addWidget(Panel2, 1);
+    setCentralWidget(body);
+    createStatusBar();
+}
+
+QFrame *TForm11::createControlPanel()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setFixedHeight(65);
+    Panel1->setStatusTip(QStringLiteral("Controls"));
+    auto *row = new QHBoxLayout(Panel1);
+    auto *fields = new QVBoxLayout;
+    FileTypeComboBox = new QComboBox(Panel1);
+    FileTypeComboBox->setObjectName(QStringLiteral("FileTypeComboBox"));
+    FileTypeComboBox->setStatusTip(QStringLiteral("File Search Types"));
+    FileTypeComboBox->setFixedWidth(169);
+    for (const SearchType &type : searchTypes())
+        FileTypeComboBox->addItem(type.text);
+    FileTypeComboBox->setCurrentIndex(-1);
+    PathEdit = new QLineEdit(Panel1);
+    PathEdit->setObjectName(QStringLiteral("PathEdit"));
+    PathEdit->setStatusTip(QStringLiteral("Search Path"));
+    PathEdit->setFixedWidth(169);
+    Label1 = new QLabel(QStringLiteral("&Search Type"), Panel1);
+    Label1->setBuddy(FileTypeComboBox);
+    Label2 = new QLabel(QStringLiteral("Search &Path"), Panel1);
+    Label2->setBuddy(PathEdit);
+    auto *typeRow = new QHBoxLayout;
+    typeRow->addWidget(Label1);
+    typeRow->addWidget(FileTypeComboBox);
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(Label2);
+    pathRow->addWidget(PathEdit);
+    fields->addLayout(typeRow);
+    fields->addLayout(pathRow);
+    row->addLayout(fields);
+    StartButton = addButton(Panel1, row, "StartButton", "S&earch", "Start Search");
+    StopButton = addButton(Panel1, row, "StopButton", "S&top", "Stop Search");
+    StopButton->setEnabled(false);
+    SearchButton = addButton(Panel1, row, "SearchButton", "&Browse", "Select Search Path");
+    CopyButton = addButton(Panel1, row, "CopyButton", "&Copy", "Copy Selected Files");
+    MoveButton = addButton(Panel1, row, "MoveButton", "M&ove", "Move Selected Files");
+    DeleteButton = addButton(Panel1, row, "DeleteButton", "&Delete", "Delete Selected Files");
+    ExitButton = addButton(Panel1, row, "ExitButton", "E&xit", "Exit Search Window");
+    return Panel1;
+}
+
+void TForm11::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const int widths[3] = {250, 100, 50};
+    for (int i = 0; i < 3; ++i) {
+        StatusPanels[i] = new QLabel(bar);
+        StatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusPanels[i]->setFixedWidth(widths[i]);
+        bar->addWidget(StatusPanels[i], i == 2 ? 1 : 0);
+    }
+    // The gauge sits over the second panel.
+    ProgressBar1 = new QProgressBar(StatusPanels[1]);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setStatusTip(QStringLiteral("Progress Gauge"));
+    auto *gaugeLayout = new QHBoxLayout(StatusPanels[1]);
+    gaugeLayout->setContentsMargins(1, 1, 1, 1);
+    gaugeLayout->addWidget(ProgressBar1);
+}
+
+void TForm11::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    File1 = bar->addMenu(QStringLiteral("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    addItems(File1, FileItems, this);
+    Image1 = bar->addMenu(QStringLiteral("I&mage"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    addItems(Image1, ImageItems, this);
+    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    addItems(Help1, HelpItems, this);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    addItems(PopupMenu1, ListPopupItems, this);
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    addItems(PopupMenu2, PanelPopupItems, this);
+    for (QAbstractItemView *view : ListView1->views()) {
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, view](const QPoint &at) { PopupMenu1->popup(view->viewport()->mapToGlobal(at)); });
+        connect(view, &QAbstractItemView::doubleClicked, this, [this] { View1Click(); });
+    }
+    // Decided after the editor has closed, so that a message box can show.
+    connect(ListView1->items(), &FileItemModel::captionEditRequested, this, [this](int row, const QString &text) {
+        const QString path = ListView1->items()->path(row);
+        QMetaObject::invokeMethod(this, [this, path, text] { ListView1Edited(path, text); }, Qt::QueuedConnection);
+    });
+    for (QWidget *widget : std::initializer_list<QWidget *>{Panel1, statusBar()}) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget](const QPoint &at) { PopupMenu2->popup(widget->mapToGlobal(at)); });
+    }
+}
+
+void TForm11::bindHandlers()
+{
+    m_handlers = {
+        {QStringLiteral("Move1Click"), [this] { Move1Click(m_sender); }},
+        {QStringLiteral("Rename1Click"), [this] { Rename1Click(); }},
+        {QStringLiteral("Delete1Click"), [this] { Delete1Click(); }},
+        {QStringLiteral("SelectAll1Click"), [this] { SelectAll1Click(); }},
+        {QStringLiteral("Properties2Click"), [this] { Properties2Click(); }},
+        {QStringLiteral("Print1Click"), [this] { Print1Click(); }},
+        {QStringLiteral("PrintsetUp1Click"), [this] { PrintsetUp1Click(); }},
+        {QStringLiteral("Exit1Click"), [this] { Exit1Click(); }},
+        {QStringLiteral("Convert1Click"), [this] { Convert1Click(); }},
+        {QStringLiteral("Print2Click"), [this] { Print2Click(); }},
+        {QStringLiteral("ToClipboard1Click"), [this] { ToClipboard1Click(); }},
+        {QStringLiteral("View1Click"), [this] { View1Click(); }},
+        {QStringLiteral("About1Click"), [this] { About1Click(); }},
+        {QStringLiteral("Help2Click"), [this] { Help2Click(); }},
+        {QStringLiteral("Search1Click"), [this] { Search1Click(); }},
+        {QStringLiteral("UsingHelp1Click"), [this] { UsingHelp1Click(); }},
+        {QStringLiteral("LaunchApp1Click"), [this] { LaunchApp1Click(); }},
+        {QStringLiteral("WhatsThis1Click"), [this] { WhatsThis1Click(); }},
+        {QStringLiteral("WhatsThis2Click"), [this] { WhatsThis2Click(); }},
+    };
+    for (QAction *item : findChildren<QAction *>()) {
+        const QString name = item->property("handler").toString();
+        if (!name.isEmpty())
+            connect(item, &QAction::triggered, this, [this, name, item] {
+                m_sender = item;
+                m_handlers.at(name)();
+            });
+    }
+}
+
+// The buttons pass themselves, so Move1Click can tell a copy from a move.
+void TForm11::connectButtons()
+{
+    connect(StartButton, &QPushButton::clicked, this, [this] { StartButtonClick(); });
+    connect(StopButton, &QPushButton::clicked, this, [this] { StopButtonClick(); });
+    connect(SearchButton, &QPushButton::clicked, this, [this] { SearchButtonClick(); });
+    connect(CopyButton, &QPushButton::clicked, this, [this] { Move1Click(CopyButton); });
+    connect(MoveButton, &QPushButton::clicked, this, [this] { Move1Click(MoveButton); });
+    connect(DeleteButton, &QPushButton::clicked, this, [this] { Delete1Click(); });
+    connect(ExitButton, &QPushButton::clicked, this, [this] { Exit1Click(); });
+}
+
+QAction *TForm11::action(const QString &name) const
+{
+    return findChild<QAction *>(name);
+}

@@ -1,0 +1,328 @@
+// The search window on generated trees: the search, its results and the
+// file commands on them, with scripted answers.
+#include "app/programstate.h"
+#include "app/unit1.h"
+#include "browse/fileitemmodel.h"
+#include "browse/imagelistview.h"
+#include "fileops/copy.h"
+#include "fileops/prop.h"
+#include "fileops/rename.h"
+#include "imaging/convert/convert.h"
+#include "imaging/viewer/pic.h"
+#include "imaging/viewer/wmf.h"
+#include "platform/filesystem.h"
+#include "search/search.h"
+#include "support/mainwindowfixture.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+template <typename Dialog>
+void whenShown(std::function<void(Dialog &)> handle)
+{
+    QTimer::singleShot(0, [handle] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
+            handle(*dialog);
+        else
+            whenShown(handle);
+    });
+}
+
+void writeImage(const QString &path)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(path, "BMP"));
+}
+} // namespace
+
+struct SearchFixture
+{
+    TestEnvironment env;
+    ScriptedPrompter prompter;
+    FakeShell shell;
+    ProgramState state;
+    TForm4 form4;
+    TForm5 form5{prompter};
+    TForm8 form8;
+    TForm6 form6{prompter};
+    TOKBottomDlg viewer{prompter};
+    TForm7 form7;
+    TForm11 window{{&prompter, &shell, &systemFileSystem(), nullptr, &state, &form4, &form5, &form8, &form6, &viewer,
+                    &form7, nullptr}};
+
+    void search(const QString &path, int type)
+    {
+        window.PathEdit->setText(path);
+        window.FileTypeComboBox->setCurrentIndex(type);
+        window.StartButton->click();
+    }
+    void selectRows(const QList<int> &rows)
+    {
+        QAbstractItemView *view = window.ListView1->activeView();
+        view->clearSelection();
+        for (int row : rows)
+            view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select);
+    }
+    QString cell(int row, int column) const
+    {
+        return window.ListView1->items()->index(row, column).data().toString();
+    }
+};
+
+class TestSearchWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listsFilesInOrderWithTextsAndPictures()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        QDir(root).mkpath("Old");
+        writeImage(root + "/A.bmp");
+        TestEnvironment::writeFile(root + "/Old/b.bmp", 1024);
+        TestEnvironment::writeFile(root + "/Old/c.bmp", 1025);
+        TestEnvironment::writeFile(root + "/Old/d.bmp", 3000000);
+        f.search(root, 1);
+        QCOMPARE(f.window.resultCaptions().size(), 4);
+        QCOMPARE(f.window.resultCaptions().first(), (root + "/a.bmp").toLower());
+        QCOMPARE(f.window.resultPaths().first(), root + "/A.bmp");
+        QCOMPARE(f.window.statusText(), QString("Finished, Found 4 Files"));
+        QStringList sizes;
+        for (int row = 1; row < 4; ++row)
+            sizes.append(f.cell(row, FileItemModel::SizeColumn));
+        sizes.sort();
+        QCOMPARE(sizes, QStringList({"1024 Bytes", "1K", "2930K"}));
+        QVERIFY(!f.cell(0, FileItemModel::DateColumn).isEmpty());
+        QCOMPARE(f.window.ImageList1.count(), 4);
+        // The damaged files carry a picture with writing on white, the good one red.
+        const QImage good = f.window.ImageList1.at(0).toImage();
+        QCOMPARE(good.size(), QSize(50, 50));
+        QCOMPARE(QColor(good.pixel(25, 25)), QColor(Qt::red));
+        const QImage damaged = f.window.ImageList1.at(1).toImage();
+        QVERIFY(damaged != good);
+        QVERIFY(!damaged.isNull());
+    }
+
+    void nothingFound()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("empty");
+        f.search(root, 3);
+        QCOMPARE(f.window.statusText(), QString("No Files Found"));
+        QCOMPARE(f.window.ListView1->count(), 0);
+    }
+
+    void missingFolderKeepsResults()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("pics");
+        TestEnvironment::writeFile(root + "/a.bmp", 10);
+        f.search(root, 1);
+        f.search(root + "/gone", 1);
+        QCOMPARE(f.prompter.texts("error"), QStringList({"Directory Does Not Exist " + root + "/gone"}));
+        QCOMPARE(f.window.ListView1->count(), 1);
+    }
+
+    void refusedInput()
+    {
+        SearchFixture f;
+        f.search("/", 1);
+        f.search("", -1);
+        QCOMPARE(f.prompter.texts("error"),
+                 QStringList({"Search Path Incorrect", "Search Path Incorrect", "No File Type Selected"}));
+    }
+
+    void mainWindowSearchEmptiesTheList()
+    {
+        MainWindowFixture main;
+        SearchFixture f;
+        const QString root = f.env.makeFolder("pics");
+        TestEnvironment::writeFile(root + "/a.bmp", 10);
+        f.search(root, 1);
+        TForm1 &form = main.create();
+        form.state.CurrentDir = root;
+        form.setSearchWindow(&f.window);
+        form.Search2Click();
+        QCOMPARE(f.window.ListView1->count(), 0);
+        QCOMPARE(f.window.ImageList1.count(), 0);
+        QCOMPARE(f.window.PathEdit->text(), root + QDir::separator());
+        QCOMPARE(f.window.FileTypeComboBox->currentIndex(), 1);
+        QVERIFY(f.window.isVisible());
+    }
+
+    void moveButtonMovesTheRealFiles()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        const QString out = f.env.makeFolder("out");
+        QDir(root).mkpath("Old");
+        TestEnvironment::writeFile(root + "/Old/B.BMP", 10);
+        TestEnvironment::writeFile(root + "/c.bmp", 10);
+        f.search(root, 1);
+        f.selectRows({1});
+        f.form5.CheckBox1->setChecked(true);
+        f.form5.Edit1->setText("remembered");
+        QString offered = "unset";
+        whenShown<TForm5>([&](TForm5 &dialog) {
+            offered = dialog.Edit1->text();
+            dialog.Edit1->setText(out);
+            dialog.Okbutton->click();
+        });
+        f.window.MoveButton->click();
+        QCOMPARE(offered, QString());
+        QVERIFY(QFile::exists(out + "/B.BMP"));
+        QVERIFY(!QFile::exists(root + "/Old/B.BMP"));
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/c.bmp"}));
+        QCOMPARE(f.window.statusText(), QString("Operation Completed"));
+    }
+
+    void copyAsksWithTheFullPath()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("pics");
+        const QString out = f.env.makeFolder("out");
+        QDir(root).mkpath("a");
+        QDir(root).mkpath("b");
+        TestEnvironment::writeFile(root + "/a/x.bmp", 10);
+        TestEnvironment::writeFile(root + "/b/x.bmp", 20);
+        f.search(root, 1);
+        f.selectRows({0, 1});
+        f.prompter.answers.enqueue(Prompter::Button::Ok);
+        whenShown<TForm5>([&](TForm5 &dialog) {
+            dialog.Edit1->setText(out);
+            dialog.Okbutton->click();
+        });
+        f.window.CopyButton->click();
+        QCOMPARE(f.prompter.texts("confirm"),
+                 QStringList({"File already exists " + f.window.resultPaths().at(1) + " Overwrite ?"}));
+        QCOMPARE(QFileInfo(out + "/x.bmp").size(), QFileInfo(f.window.resultPaths().at(1)).size());
+        QCOMPARE(f.window.ListView1->count(), 2);
+    }
+
+    void renameThroughTheDialog()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        QDir(root).mkpath("Old");
+        TestEnvironment::writeFile(root + "/Old/B.bmp", 10);
+        f.search(root, 1);
+        f.selectRows({0});
+        QString label;
+        whenShown<TForm4>([&](TForm4 &dialog) {
+            label = dialog.Label2->text();
+            dialog.Edit1->setText("C.bmp");
+            dialog.OkButton->click();
+        });
+        f.window.Rename1Click();
+        QCOMPARE(label, root + "/Old/B.bmp");
+        QVERIFY(QFile::exists(root + "/Old/C.bmp"));
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/Old/C.bmp"}));
+        QCOMPARE(f.window.resultCaptions(), QStringList({(root + "/Old/").toLower() + "C.bmp"}));
+        QCOMPARE(f.window.statusText(), QString("File Renamed"));
+    }
+
+    void renameInPlaceEditsTheRealPath()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        const QString other = f.env.makeFolder("Other");
+        TestEnvironment::writeFile(root + "/B.bmp", 10);
+        f.search(root, 1);
+        QCOMPARE(f.window.ListView1->items()->index(0, 0).data(Qt::EditRole).toString(), root + "/B.bmp");
+        f.window.ListView1Edited(root + "/B.bmp", other + "/D.bmp");
+        QVERIFY(QFile::exists(other + "/D.bmp"));
+        QCOMPARE(f.window.resultPaths(), QStringList({other + "/D.bmp"}));
+        f.window.ListView1Edited(other + "/D.bmp", "");
+        QCOMPARE(f.prompter.texts("error"), QStringList({"No Name Provided"}));
+        QCOMPARE(f.window.resultPaths(), QStringList({other + "/D.bmp"}));
+    }
+
+    void deleteRemovesFilesAndEntries()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        TestEnvironment::writeFile(root + "/A.bmp", 10);
+        TestEnvironment::writeFile(root + "/b.bmp", 10);
+        f.search(root, 1);
+        const int row = int(f.window.resultPaths().indexOf(root + "/A.bmp"));
+        f.selectRows({row});
+        f.prompter.answers.enqueue(Prompter::Button::Ok);
+        f.window.DeleteButton->click();
+        QVERIFY(!QFile::exists(root + "/A.bmp"));
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/b.bmp"}));
+        QCOMPARE(f.window.statusText(), QString("Finished"));
+        f.window.ListView1->activeView()->clearSelection();
+        f.window.Delete1Click();
+        QCOMPARE(f.prompter.texts("error"), QStringList({"No Files Selected"}));
+    }
+
+    void propertiesShowNameFolderAndSize()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        QDir(root).mkpath("Old");
+        TestEnvironment::writeFile(root + "/Old/B.bmp", 1234);
+        f.search(root, 1);
+        f.selectRows({0});
+        QStringList shown;
+        whenShown<TForm8>([&](TForm8 &dialog) {
+            shown = {dialog.FileLabel->text(), dialog.DirLabel->text(), dialog.SizeLabel->text()};
+            dialog.reject();
+        });
+        f.window.Properties2Click();
+        QCOMPARE(shown.value(0), QString("B.bmp"));
+        QCOMPARE(shown.value(1), root + "/Old/");
+        QVERIFY(shown.value(2).contains("1234"));
+    }
+
+    void convertWritesIntoOneTarget()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        const QString out = f.env.makeFolder("out");
+        QDir(root).mkpath("a");
+        QDir(root).mkpath("B");
+        writeImage(root + "/a/one.bmp");
+        writeImage(root + "/B/Two.bmp");
+        f.search(root, 1);
+        f.window.SelectAll1Click();
+        QCOMPARE(f.window.statusText(), QString("All Files Selected"));
+        whenShown<TForm6>([&](TForm6 &dialog) {
+            dialog.setKindItem(4);
+            dialog.Edit1->setText(out);
+            dialog.accept();
+        });
+        f.window.Convert1Click();
+        QStringList written = QDir(out).entryList(QDir::Files);
+        written.sort();
+        QCOMPARE(written, QStringList({"Two.png", "one.png"}));
+        QCOMPARE(f.window.statusText(), QString("Finished Converting Files"));
+    }
+
+    void launchOpensTheRealPath()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        TestEnvironment::writeFile(root + "/A.bmp", 10);
+        f.search(root, 1);
+        f.selectRows({0});
+        f.window.LaunchApp1Click();
+        QCOMPARE(f.shell.opened, QStringList({root + "/A.bmp"}));
+    }
+};
+
+QTEST_MAIN(TestSearchWindow)
+#include "tst_searchwindow.moc"
