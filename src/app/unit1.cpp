@@ -8,6 +8,7 @@
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "browse/thumbnailmaker.h"
+#include "dialogs/dialogparts.h"
 #include "platform/hotkeys.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -83,11 +84,7 @@ void TForm1::applyStoredOptions(const StoredOptions &options)
 void TForm1::applyWindowGeometry(const StoredOptions &options)
 {
     resize(options.windowWidth, options.windowHeight);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     setWindowState(options.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 

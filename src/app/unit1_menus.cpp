@@ -2,6 +2,7 @@
 #include "app/unit1.h"
 
 #include "browse/filegatherer.h"
+#include "dialogs/menutable.h"
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
 #include "app/newstat.h"
@@ -15,17 +16,7 @@
 #include <QToolButton>
 
 namespace {
-struct MenuItem
-{
-    const char *name;      // object name; empty for a separator
-    const char *caption;
-    const char *shortcut;
-    const char *hint;
-    int context;
-    const char *handler;
-};
-
-const MenuItem Separator{"", "", "", "", 0, ""};
+constexpr const MenuItem &Separator = MenuSeparator;
 
 const MenuItem FileItems[] = {
     {"Move1", "&Move", "Ctrl+M", "Move Selected Files", 9, "Copy1Click"},
@@ -126,46 +117,12 @@ const MenuItem TreePopupItems[] = {
     {"", "&What's This?", "", "Help On Directory List", 0, "WhatsThis1Click"},
 };
 
-bool isSeparator(const MenuItem &item)
-{
-    return *item.caption == '\0';
-}
-
-template <size_t N>
-void addItems(QMenu *menu, const MenuItem (&items)[N], QObject *owner)
-{
-    for (const MenuItem &item : items) {
-        if (isSeparator(item)) {
-            menu->addSeparator();
-            continue;
-        }
-        auto *action = new QAction(QString::fromUtf8(item.caption), owner);
-        action->setObjectName(QString::fromLatin1(item.name));
-        action->setStatusTip(QString::fromUtf8(item.hint));
-        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-        action->setProperty("helpContext", item.context);
-        action->setProperty("handler", QString::fromLatin1(item.handler));
-        menu->addAction(action);
-    }
-}
-
-QMenu *addHeading(QMenuBar *bar, const char *name, const char *caption, const char *hint,
-                  int context)
-{
-    QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setStatusTip(QString::fromUtf8(hint));
-    menu->menuAction()->setProperty("helpContext", context);
-    return menu;
-}
-
 QMenu *helpPopup(QWidget *owner, const char *name, const char *hint, const char *handler)
 {
     auto *menu = new QMenu(owner);
     menu->setObjectName(QString::fromLatin1(name));
     const MenuItem items[] = {PopupExit, Separator, {"", "&What's This?", "", hint, 0, handler}};
-    addItems(menu, items, owner);
+    addMenuItems(menu, items, owner);
     return menu;
 }
 } // namespace
@@ -174,16 +131,16 @@ void TForm1::createMainMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    File1 = addHeading(bar, "File1", "&File", "File Options", 21);
-    addItems(File1, FileItems, this);
-    Image1 = addHeading(bar, "Image1", "&Image Type", "Image Type", 5);
-    addItems(Image1, ImageTypeItems, this);
-    Settings1 = addHeading(bar, "Settings1", "I&mage", "Image Options", 22);
-    addItems(Settings1, ImageItems, this);
-    View3 = addHeading(bar, "View3", "&View", "Window Appearance", 28);
-    addItems(View3, ViewItems, this);
-    Help1 = addHeading(bar, "Help1", "&Help", "Help!", 32);
-    addItems(Help1, HelpItems, this);
+    File1 = addMenuHeading(bar, "File1", "&File", "File Options", 21);
+    addMenuItems(File1, FileItems, this);
+    Image1 = addMenuHeading(bar, "Image1", "&Image Type", "Image Type", 5);
+    addMenuItems(Image1, ImageTypeItems, this);
+    Settings1 = addMenuHeading(bar, "Settings1", "I&mage", "Image Options", 22);
+    addMenuItems(Settings1, ImageItems, this);
+    View3 = addMenuHeading(bar, "View3", "&View", "Window Appearance", 28);
+    addMenuItems(View3, ViewItems, this);
+    Help1 = addMenuHeading(bar, "Help1", "&Help", "Help!", 32);
+    addMenuItems(Help1, HelpItems, this);
 
     m_filterItems = new QActionGroup(this);
     for (QAction *item : Image1->actions()) {
@@ -202,10 +159,10 @@ void TForm1::createPopupMenus()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    addItems(PopupMenu1, ListPopupItems, this);
+    addMenuItems(PopupMenu1, ListPopupItems, this);
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    addItems(PopupMenu2, TreePopupItems, this);
+    addMenuItems(PopupMenu2, TreePopupItems, this);
     PopupMenu4 = helpPopup(this, "PopupMenu4", "Help Using Speed Bar", "WhatsThis4Click");
     PopupMenu5 = helpPopup(this, "PopupMenu5", "Help On Image Type", "WhatsThis5Click");
     PopupMenu6 = helpPopup(this, "PopupMenu6", "Help On Status Bar", "WhatsThis6Click");

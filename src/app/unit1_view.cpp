@@ -7,6 +7,7 @@
 #include "imaging/imagebox/imagebox.h"
 #include "imaging/imagebox/imageboxrules.h"
 #include "imaging/viewer/pic.h"
+#include "imaging/viewer/viewing.h"
 #include "imaging/viewer/wmf.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -16,13 +17,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-namespace {
-bool isMetafileName(const QString &name)
-{
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    return suffix == QLatin1String("wmf") || suffix == QLatin1String("emf");
-}
-} // namespace
 
 void TForm1::startThumbnails(const QStringList &fileList)
 {
@@ -33,7 +27,7 @@ void TForm1::startThumbnails(const QStringList &fileList)
         paths.append(folder.filePath(name));
     ThumbnailRequest request;
     request.size = isIconView() ? ImageList1.size() : ImageList2.size();
-    request.depth = screenDepthClass(depth());
+    request.depth = imagelib::screenDepthClass(depth());
     m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, request, thumbnailThreads);
 }
 
@@ -66,23 +60,11 @@ void TForm1::ViewButtonClick()
     const QString name = firstSelectedCaption();
     if (name.isEmpty())
         return;
-    const bool metafile = isMetafileName(name);
-    QWidget *other = metafile ? static_cast<QWidget *>(OKBottomDlg) : static_cast<QWidget *>(Form7);
-    if (other->isVisible())
-        other->close();
-    const bool loaded = metafile ? Form7->loadFile(name) : OKBottomDlg->ImageBox1->setImageName(name);
-    if (!loaded) {
+    if (!viewImageFile(name, *OKBottomDlg, *Form7)) {
         m_prompter.error(QStringLiteral("Error Loading Image ") + name);
         return;
     }
-    if (metafile)
-        Form7->showFileName(name);
-    else
-        OKBottomDlg->showFileName(name);
     setStatus(QStringLiteral("Viewing Image ") + name);
-    QWidget *viewer = metafile ? static_cast<QWidget *>(Form7) : static_cast<QWidget *>(OKBottomDlg);
-    viewer->show();
-    viewer->raise();
 }
 
 void TForm1::ToClipboard1Click()
@@ -92,24 +74,14 @@ void TForm1::ToClipboard1Click()
     const QString name = firstSelectedCaption();
     if (name.isEmpty())
         return;
-    if (isMetafileName(name)) {
-        if (!Form7->loadFile(name)) {
-            m_prompter.error(QStringLiteral("Error Loading Image"));
-            return;
-        }
-        Form7->ToClipboard1Click();
+    switch (copyImageFileToClipboard(name, *OKBottomDlg, *Form7)) {
+    case ClipboardCopy::Copied:
         setStatus(QStringLiteral("Image Copied To Clipboard"));
-        return;
-    }
-    TImageBox *box = OKBottomDlg->ImageBox1;
-    if (!box->setImageName(name)) {
+        break;
+    case ClipboardCopy::NotLoaded:
         m_prompter.error(QStringLiteral("Error Loading Image"));
-        return;
+        break;
+    case ClipboardCopy::NothingToCopy:
+        break;
     }
-    // A file that could not be read has been reported already; claiming a
-    // copy of nothing would be wrong.
-    if (box->picture().isEmpty())
-        return;
-    box->CopyToClipboard();
-    setStatus(QStringLiteral("Image Copied To Clipboard"));
 }

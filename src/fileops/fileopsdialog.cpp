@@ -1,10 +1,8 @@
 #include "fileops/fileopsdialog.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 
 FileOpsDialog::FileOpsDialog(const char *name, const QString &caption, const QString &hint,
                              QSize client, QWidget *parent)
@@ -14,12 +12,6 @@ FileOpsDialog::FileOpsDialog(const char *name, const QString &caption, const QSt
     setWindowTitle(caption);
     setHint(this, hint);
     setFixedSize(client);
-}
-
-void FileOpsDialog::setHint(QWidget *widget, const QString &hint)
-{
-    widget->setToolTip(hint);
-    widget->setStatusTip(hint);
 }
 
 QPushButton *FileOpsDialog::button(const char *name, const QString &text, const QString &hint,
@@ -68,11 +60,6 @@ QMenu *FileOpsDialog::addPopup(const QString &whatsThisCaption, const QString &h
 
 void FileOpsDialog::showEvent(QShowEvent *event)
 {
-    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (where) {
-        QRect frame(QPoint(), frameGeometry().size());
-        frame.moveCenter(where->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -2,6 +2,8 @@
 // request for a help topic.
 #pragma once
 
+#include "dialogs/dialogparts.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -20,8 +22,6 @@ signals:
     void helpRequested(int context);
 
 protected:
-    // Hint as tooltip and status text.
-    static void setHint(QWidget *widget, const QString &hint);
     QPushButton *button(const char *name, const QString &text, const QString &hint, QRect where);
     QLabel *label(const char *name, const QString &text, const QString &hint, QPoint where);
     // A heading in bold underlined type.

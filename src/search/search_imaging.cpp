@@ -11,6 +11,7 @@
 #include "imaging/imagebox/imagebox.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/pictureview.h"
+#include "imaging/viewer/viewing.h"
 #include "imaging/viewer/wmf.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -27,17 +28,10 @@
 #include <QProgressBar>
 
 namespace {
-bool isMetafileName(const QString &name)
-{
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    return suffix == QLatin1String("wmf") || suffix == QLatin1String("emf");
-}
-
 bool isPictureHolderFile(const QString &name)
 {
     return isMetafileName(name) || QFileInfo(name).suffix().toLower() == QLatin1String("ico");
 }
-
 
 // The conversion walk in this window: no Stop and no messages during it.
 class SearchConvertHost : public ConversionHost
@@ -76,53 +70,27 @@ public:
 void TForm11::View1Click()
 {
     const QString path = firstSelectedPath();
-    TOKBottomDlg *viewer = m_services.viewer;
-    TForm7 *metafiles = m_services.metafileWindow;
-    if (path.isEmpty() || !viewer || !metafiles)
+    if (path.isEmpty() || !m_services.viewer || !m_services.metafileWindow)
         return;
-    const bool metafile = isMetafileName(path);
-    QWidget *other = metafile ? static_cast<QWidget *>(viewer) : static_cast<QWidget *>(metafiles);
-    if (other->isVisible())
-        other->close();
-    const bool loaded = metafile ? metafiles->loadFile(path) : viewer->ImageBox1->setImageName(path);
-    if (!loaded) {
+    if (!viewImageFile(path, *m_services.viewer, *m_services.metafileWindow))
         m_prompter.error(QStringLiteral("Error Loading Image ") + path);
-        return;
-    }
-    QWidget *shown = metafile ? static_cast<QWidget *>(metafiles) : static_cast<QWidget *>(viewer);
-    if (metafile)
-        metafiles->showFileName(path);
-    else
-        viewer->showFileName(path);
-    shown->show();
-    shown->raise();
 }
 
 void TForm11::ToClipboard1Click()
 {
     const QString path = firstSelectedPath();
-    TOKBottomDlg *viewer = m_services.viewer;
-    TForm7 *metafiles = m_services.metafileWindow;
-    if (path.isEmpty() || !viewer || !metafiles)
+    if (path.isEmpty() || !m_services.viewer || !m_services.metafileWindow)
         return;
-    if (isMetafileName(path)) {
-        if (!metafiles->loadFile(path)) {
-            m_prompter.error(QStringLiteral("Error Loading Image"));
-            return;
-        }
-        metafiles->ToClipboard1Click();
+    switch (copyImageFileToClipboard(path, *m_services.viewer, *m_services.metafileWindow)) {
+    case ClipboardCopy::Copied:
         setStatus(QStringLiteral("Image Copied To Clipboard"));
-        return;
-    }
-    TImageBox *box = viewer->ImageBox1;
-    if (!box->setImageName(path)) {
+        break;
+    case ClipboardCopy::NotLoaded:
         m_prompter.error(QStringLiteral("Error Loading Image"));
-        return;
+        break;
+    case ClipboardCopy::NothingToCopy:
+        break;
     }
-    if (box->picture().isEmpty())
-        return;
-    box->CopyToClipboard();
-    setStatus(QStringLiteral("Image Copied To Clipboard"));
 }
 
 void TForm11::Convert1Click()

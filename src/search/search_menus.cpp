@@ -3,6 +3,7 @@
 
 #include "browse/fileitemmodel.h"
 #include "browse/imagelistview.h"
+#include "dialogs/menutable.h"
 #include "search/searchtypes.h"
 
 #include <QAbstractItemView>
@@ -17,17 +18,7 @@
 #include <QVBoxLayout>
 
 namespace {
-struct MenuItem
-{
-    const char *name;     // object name; empty for a separator
-    const char *caption;
-    const char *shortcut;
-    const char *hint;
-    int context;
-    const char *handler;
-};
-
-const MenuItem Separator{"", "", "", "", 0, ""};
+constexpr const MenuItem &Separator = MenuSeparator;
 
 const MenuItem FileItems[] = {
     {"Move1", "&Move", "Ctrl+M", "Move Selected Files", 9, "Move1Click"},
@@ -77,24 +68,6 @@ const MenuItem ListPopupItems[] = {
 const MenuItem PanelPopupItems[] = {
     {"WhatsThis1", "&What's This?", "", "Search Window Help", 0, "WhatsThis1Click"},
 };
-
-template <size_t N>
-void addItems(QMenu *menu, const MenuItem (&items)[N], QObject *owner)
-{
-    for (const MenuItem &item : items) {
-        if (*item.caption == '\0') {
-            menu->addSeparator();
-            continue;
-        }
-        auto *action = new QAction(QString::fromUtf8(item.caption), owner);
-        action->setObjectName(QString::fromLatin1(item.name));
-        action->setStatusTip(QString::fromUtf8(item.hint));
-        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-        action->setProperty("helpContext", item.context);
-        action->setProperty("handler", QString::fromLatin1(item.handler));
-        menu->addAction(action);
-    }
-}
 
 QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const char *caption, const char *hint)
 {
@@ -202,19 +175,19 @@ void TForm11::createMenus()
     QMenuBar *bar = menuBar();
     File1 = bar->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    addItems(File1, FileItems, this);
+    addMenuItems(File1, FileItems, this);
     Image1 = bar->addMenu(QStringLiteral("I&mage"));
     Image1->setObjectName(QStringLiteral("Image1"));
-    addItems(Image1, ImageItems, this);
+    addMenuItems(Image1, ImageItems, this);
     Help1 = bar->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    addItems(Help1, HelpItems, this);
+    addMenuItems(Help1, HelpItems, this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    addItems(PopupMenu1, ListPopupItems, this);
+    addMenuItems(PopupMenu1, ListPopupItems, this);
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    addItems(PopupMenu2, PanelPopupItems, this);
+    addMenuItems(PopupMenu2, PanelPopupItems, this);
     for (QAbstractItemView *view : ListView1->views()) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QWidget::customContextMenuRequested, this,

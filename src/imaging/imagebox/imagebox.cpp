@@ -193,7 +193,7 @@ imagelib::Result TImageBox::writeWith(SaveKind kind, int depth, const QImage &im
 
 int TImageBox::screenClass() const
 {
-    return screenDepthClass(depth());
+    return imagelib::screenDepthClass(depth());
 }
 
 bool TImageBox::ScanImage(QObject *owner)

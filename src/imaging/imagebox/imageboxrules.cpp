@@ -5,13 +5,6 @@
 #include <QFileInfo>
 #include <map>
 
-int screenDepthClass(int bitsPerPixel)
-{
-    if (bitsPerPixel <= 4)
-        return 4;
-    return bitsPerPixel < 16 ? 8 : 24;
-}
-
 int readDepth(TLoadResolution resolution, int screenClass)
 {
     switch (resolution) {

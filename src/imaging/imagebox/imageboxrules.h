@@ -12,8 +12,6 @@ enum class TSaveResolution { sColorVga, sMonoChrome, sColor16, sColor256, sColor
 enum class TTiffCompression { sNONE, sCCITT, sLZW, sPACKBITS };
 enum class SaveKind { Bmp, Gif, Jpeg, Pcx, Png, Tiff };
 
-// 4 for 4 bits per pixel or fewer, 8 for 5 to 15, 24 for 16 or more.
-int screenDepthClass(int bitsPerPixel);
 // The depth a read or scan asks for.
 int readDepth(TLoadResolution resolution, int screenClass);
 // The depth a write asks for, by format.

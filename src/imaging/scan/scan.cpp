@@ -155,15 +155,15 @@ void TForm9::createToolBar()
     Panel1->setFixedHeight(38);
     int left = 6;
     int number = 1;
-    for (const ToolButton &spec : ToolButtons) {
+    for (const ToolButton &entry : ToolButtons) {
         auto *button = new QToolButton(Panel1);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(number++));
-        QAction *run = command(QString::fromLatin1(spec.command));
+        QAction *run = command(QString::fromLatin1(entry.command));
         connect(button, &QToolButton::clicked, run, &QAction::trigger);
         connect(run, &QAction::enabledChanged, button, &QWidget::setEnabled);
-        button->setIcon(style()->standardIcon(spec.icon));
-        button->setToolTip(QString::fromLatin1(spec.hint));
-        button->setStatusTip(QString::fromLatin1(spec.hint));
+        button->setIcon(style()->standardIcon(entry.icon));
+        button->setToolTip(QString::fromLatin1(entry.hint));
+        button->setStatusTip(QString::fromLatin1(entry.hint));
         button->setGeometry(left, 4, 30, 30);
         left += 34;
     }

@@ -84,10 +84,6 @@ void TestImageBox::extensions()
 
 void TestImageBox::depthTables()
 {
-    QCOMPARE(screenDepthClass(4), 4);
-    QCOMPARE(screenDepthClass(8), 8);
-    QCOMPARE(screenDepthClass(15), 8);
-    QCOMPARE(screenDepthClass(16), 24);
     QCOMPARE(readDepth(TLoadResolution::lColorVga, 24), 0);
     QCOMPARE(readDepth(TLoadResolution::lAutoMatic, 8), 8);
     for (TSaveResolution r : {TSaveResolution::sColorVga, TSaveResolution::sColor16, TSaveResolution::sColor256,
