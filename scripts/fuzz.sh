@@ -14,7 +14,7 @@ rm -rf "$seeds"
 mkdir -p "$seeds"
 # The tests write their sample files as seeds when PIXMOOR_SEED_DIR is set.
 scripts/build.sh build
-PIXMOOR_SEED_DIR=$seeds ctest --test-dir build --output-on-failure --parallel 2 > build-fuzz-seeds.log 2>&1 \
+PIXMOOR_SEED_DIR=$seeds ctest --test-dir build --output-on-failure --parallel 2 -LE xvfb > build-fuzz-seeds.log 2>&1 \
   || { cat build-fuzz-seeds.log; exit 1; }
 rm -f build-fuzz-seeds.log
 

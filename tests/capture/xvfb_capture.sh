@@ -31,17 +31,17 @@ sleep 2
 # logo window in front, and waits for capture number $2 in the log.
 capture() {
   xdotool windowactivate --sync "$main"
-  sleep 0.5
+  sleep 1
   xdotool key alt+m
-  sleep 0.5
+  sleep 1
   xdotool key "$1"
-  sleep 1
+  sleep 1.5
   xdotool key Return
-  sleep 1
+  sleep 1.5
   xdotool windowactivate --sync "$logo"
-  sleep 0.5
+  sleep 1
   xdotool key ctrl+F4
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     [ "$(wc -l < "$PIXMOOR_CAPTURE_LOG" 2>/dev/null || echo 0)" -ge "$2" ] && break
     sleep 0.1
   done
