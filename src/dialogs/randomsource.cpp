@@ -5,6 +5,6 @@
 
 int ClockRandomSource::bounded(int highest)
 {
-    QRandomGenerator generator(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QRandomGenerator generator{quint32(QDateTime::currentMSecsSinceEpoch())};
     return generator.bounded(highest + 1);
 }
