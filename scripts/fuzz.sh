@@ -27,7 +27,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
 status=0
 for harness in build-fuzz/fuzz/fuzz_*; do
-  [ -x "$harness" ] || continue
+  [ -f "$harness" ] && [ -x "$harness" ] || continue
   name=$(basename "$harness")
   corpus=build-fuzz/corpus/$name
   mkdir -p "$corpus" "$seeds/$name"

@@ -261,14 +261,25 @@ void GdiCanvas::resetClip()
     applyClip();
 }
 
+QRect GdiCanvas::clipDeviceRect(const QRectF &logical) const
+{
+    const QRectF mapped = m_toDevice.mapRect(logical.normalized());
+    if (!std::isfinite(mapped.left()) || !std::isfinite(mapped.top()) || !std::isfinite(mapped.right())
+        || !std::isfinite(mapped.bottom()))
+        return {};
+    const QRectF room(-MaxDeviceCoordinate, -MaxDeviceCoordinate, 2 * MaxDeviceCoordinate,
+                      2 * MaxDeviceCoordinate);
+    return mapped.intersected(room).toRect();
+}
+
 void GdiCanvas::intersectClipRect(const QRectF &rect)
 {
-    combineClip(QRegion(m_toDevice.mapRect(rect.normalized()).toRect()), RgnAnd);
+    combineClip(QRegion(clipDeviceRect(rect)), RgnAnd);
 }
 
 void GdiCanvas::excludeClipRect(const QRectF &rect)
 {
-    combineClip(QRegion(m_toDevice.mapRect(rect.normalized()).toRect()), RgnDiff);
+    combineClip(QRegion(clipDeviceRect(rect)), RgnDiff);
 }
 
 void GdiCanvas::offsetClip(QPointF logicalOffset)
@@ -276,6 +287,8 @@ void GdiCanvas::offsetClip(QPointF logicalOffset)
     if (!m_state.clipped)
         return;
     const QPointF delta = m_toDevice.map(logicalOffset) - m_toDevice.map(QPointF());
+    if (!reasonable(QRectF(delta, QSizeF(0, 0))))
+        return;
     m_state.clip.translate(delta.toPoint());
     applyClip();
 }

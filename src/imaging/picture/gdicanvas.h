@@ -124,6 +124,9 @@ private:
     void drawPath(const QPainterPath &path, Paint paint);
     bool prepare(Paint paint);
     bool reasonable(const QRectF &deviceBounds) const;
+    // A logical rectangle in device pixels, cut to the coordinates the
+    // canvas can hold; empty when it maps to no finite place.
+    QRect clipDeviceRect(const QRectF &logical) const;
     QPen currentPen() const;
     QBrush brushFor(const gdi::Brush &brush) const;
     void updateTransform();

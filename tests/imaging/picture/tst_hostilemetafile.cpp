@@ -4,6 +4,7 @@
 #include "metafilewriter.h"
 #include "picturetesting.h"
 
+#include <QFile>
 #include <QTest>
 #include <QtEndian>
 
@@ -58,6 +59,7 @@ class TestHostileMetafile : public QObject
 {
     Q_OBJECT
 private slots:
+    void storedCrashersPlayCleanly();
     void refused_data();
     void refused();
     void badRecordSkipped_data();
@@ -211,6 +213,18 @@ void TestHostileMetafile::badRecordSkipped()
     QVERIFY2(!image.isNull(), qPrintable(error));
     QVERIFY(pixelIs(image, 95, 95, Red));
     QVERIFY(pixelIs(image, 85, 85, Qt::white) || pixelIs(image, 85, 85, Qt::black));
+}
+
+void TestHostileMetafile::storedCrashersPlayCleanly()
+{
+    // Files the fuzzers once broke the player with, named after the symptom.
+    const QString path = QFINDTESTDATA("data/emf_exclude_clip_beyond_int.emf");
+    QVERIFY(!path.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString error;
+    const QImage image = playMetafile(file.readAll(), {100, 100}, &error);
+    QVERIFY2(!image.isNull() || !error.isEmpty(), "either played or refused with a reason");
 }
 
 QTEST_MAIN(TestHostileMetafile)
