@@ -5,6 +5,7 @@
 #include "imaging/imagebox/imagebox.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/wmf.h"
+#include "printing/printtestfiles.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
@@ -38,34 +39,17 @@ struct ViewerFixture : MainWindowFixture
     }
 
     // A 40 x 30 picture whose colour depends on the name; .wmf files get a
-    // minimal placeable metafile, .ico files a 32 x 32 icon.
+    // placeable metafile, .ico files a 32 x 32 icon.
     void writePicture(const QString &name)
     {
         const QString path = folder + "/" + name;
         if (name.endsWith(".wmf")) {
-            TestEnvironment::writeFile(path, placeableMetafile());
+            TestEnvironment::writeFile(path, printtest::rectangleMetafile());
             return;
         }
         QImage image(name.endsWith(".ico") ? QSize(32, 32) : QSize(40, 30), QImage::Format_RGB32);
         image.fill(name.startsWith('b') ? Qt::blue : Qt::red);
         image.save(path);
-    }
-
-    static QByteArray placeableMetafile()
-    {
-        QByteArray wmf;
-        auto put16 = [&wmf](quint16 v) { wmf.append(char(v & 0xFF)).append(char(v >> 8)); };
-        auto put32 = [&](quint32 v) { put16(quint16(v & 0xFFFF)); put16(quint16(v >> 16)); };
-        const quint16 header[] = {0xCDD7, 0x9AC6, 0, 0, 0, 100, 100, 1440, 0, 0};
-        quint16 checksum = 0;
-        for (quint16 word : header)
-            checksum ^= word;
-        for (quint16 word : header)
-            put16(word);
-        put16(checksum);
-        put16(1); put16(9); put16(0x300); put32(9 + 3); put16(0); put32(3); put16(0);
-        put32(3); put16(0);   // the end record
-        return wmf;
     }
 
     void select(TForm1 &form, const QString &caption)
