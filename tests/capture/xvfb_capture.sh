@@ -24,28 +24,72 @@ for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -
 xlogo -geometry 320x240+300+200 &
 logo=$(xdotool search --sync --class xlogo | head -1)
 "$program" &
-main=$(xdotool search --sync --name '^Pixmoor$' | head -1)
-sleep 2
+main=$(xdotool search --sync --onlyvisible --name '^Pixmoor$' | head -1)
 
-# Arms the capture whose menu mnemonic is $1, then presses Ctrl+F4 with the
-# logo window in front, and waits for capture number $2 in the log.
-capture() {
-  xdotool windowactivate --sync "$main"
-  sleep 1
-  xdotool key alt+m
-  sleep 1
-  xdotool key "$1"
-  sleep 1.5
-  xdotool key Return
-  sleep 1.5
-  xdotool windowactivate --sync "$logo"
-  sleep 1
-  xdotool key ctrl+F4
-  for _ in $(seq 150); do
-    [ "$(wc -l < "$PIXMOOR_CAPTURE_LOG" 2>/dev/null || echo 0)" -ge "$2" ] && break
+# Each step waits for what it needs instead of sleeping a fixed time: the
+# test shares the machine with other tests and may be slow to get answers.
+wait_until() {
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
     sleep 0.1
   done
-  sed -n "${2}p" "$PIXMOOR_CAPTURE_LOG" 2>/dev/null
+  return 1
+}
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+is_hidden() { xwininfo -id "$1" 2>/dev/null | grep -q IsUnMapped; }
+information_box() { xdotool search --onlyvisible --name '^Information$' 2>/dev/null | head -1; }
+has_information_box() { [ -n "$(information_box)" ]; }
+log_lines() { wc -l < "$PIXMOOR_CAPTURE_LOG" 2>/dev/null || echo 0; }
+has_log_line() { [ "$(log_lines)" -ge "$1" ]; }
+
+describe_desktop() {
+  echo "active window: $(xdotool getactivewindow getwindowname 2>/dev/null)" >&2
+  for window in $(xdotool search --onlyvisible --class pixmoor 2>/dev/null); do
+    echo "visible: $window $(xdotool getwindowname "$window")" >&2
+  done
+  echo "capture log:" >&2
+  cat "$PIXMOOR_CAPTURE_LOG" >&2 2>/dev/null || true
+}
+
+activate() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  wait_until 50 is_active "$1"
+}
+
+# Chooses the Image menu item with mnemonic $1 and answers its prompt, so
+# that the program hides waiting for the hot key. A key lost on a busy
+# machine is pressed again, up to three times.
+arm() {
+  for _ in 1 2 3; do
+    activate "$main" || continue
+    xdotool key alt+m
+    sleep 0.5
+    xdotool key "$1"
+    if wait_until 100 has_information_box; then
+      activate "$(information_box)" && xdotool key Return
+    else
+      xdotool key Escape Escape
+    fi
+    wait_until 100 is_hidden "$main" && return 0
+  done
+  describe_desktop
+  fail "the program did not hide for capture item '$1'"
+}
+
+# Arms the capture whose menu mnemonic is $1, then presses Ctrl+F4 with the
+# logo window in front, and prints capture number $2 from the log.
+capture() {
+  arm "$1"
+  activate "$logo" || { describe_desktop; fail "the logo window cannot be brought to the front"; }
+  xdotool key ctrl+F4
+  if ! wait_until 300 has_log_line "$2"; then
+    describe_desktop
+    fail "no capture $2 logged after Ctrl+F4"
+  fi
+  wait_until 100 is_active "$main" || true
+  sed -n "${2}p" "$PIXMOOR_CAPTURE_LOG"
 }
 
 client_w=$(xwininfo -id "$logo" | awk '/Width:/ {print $2}')
