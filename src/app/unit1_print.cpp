@@ -62,11 +62,6 @@ private:
     bool &m_printBusy;
 };
 
-bool isPictureHolderFile(const QString &caption)
-{
-    const QString suffix = QFileInfo(caption).suffix().toLower();
-    return suffix == QLatin1String("wmf") || suffix == QLatin1String("emf") || suffix == QLatin1String("ico");
-}
 } // namespace
 
 PrintCommands &TForm1::printing()
@@ -181,18 +176,7 @@ bool TForm1::printSelectedImage(PageSink &sink, const PrintOptions &options, con
 
 bool TForm1::drawSelectedImage(QPainter &painter, const QString &caption, int scale)
 {
-    if (isPictureHolderFile(caption)) {
-        if (!Form7 || !Form7->loadFile(caption))
-            return false;
-        const Picture &picture = Form7->Image1->picture();
-        drawPictureStretched(painter, picture, singleImageRect(PictureSource::PictureHolder, scale, picture.size()));
-        return true;
-    }
-    if (!OKBottomDlg)
-        return false;
-    TImageBox *box = OKBottomDlg->ImageBox1;
-    box->setImageName(caption);
-    return drawImageControlPicture(painter, box->picture(), scale, state.WindowsDir);
+    return OKBottomDlg && Form7 && drawImageFile(painter, caption, scale, *OKBottomDlg, *Form7, state.WindowsDir);
 }
 
 void TForm1::Fonts1Click()

@@ -4,6 +4,7 @@
 #include "imaging/picture/picture.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/pictureview.h"
+#include "imaging/viewer/viewing.h"
 #include "imaging/viewer/wmf.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -15,6 +16,7 @@
 #include "printing/tempbitmap.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
@@ -110,4 +112,18 @@ bool drawImageControlPicture(QPainter &painter, const Picture &picture, int scal
         return false;
     painter.drawImage(singleImageRect(PictureSource::ImageControl, scale, picture.size()), printed);
     return true;
+}
+
+bool drawImageFile(QPainter &painter, const QString &path, int scale, TOKBottomDlg &viewer, TForm7 &metafiles,
+                   const QString &tempDir)
+{
+    if (isMetafileName(path) || QFileInfo(path).suffix().toLower() == QLatin1String("ico")) {
+        if (!metafiles.loadFile(path))
+            return false;
+        const Picture &picture = metafiles.Image1->picture();
+        drawPictureStretched(painter, picture, singleImageRect(PictureSource::PictureHolder, scale, picture.size()));
+        return true;
+    }
+    viewer.ImageBox1->setImageName(path);
+    return drawImageControlPicture(painter, viewer.ImageBox1->picture(), scale, tempDir);
 }

@@ -62,3 +62,8 @@ private:
 // A picture from the image control printed at factor s through the
 // temporary bitmap; false (nothing drawn) when the round trip fails.
 bool drawImageControlPicture(QPainter &painter, const class Picture &picture, int scale, const QString &tempDir);
+// One image file as the single-image print draws it: icons and metafiles
+// through the metafile window, everything else through the viewer's image
+// control; false when the file could not be loaded or drawn.
+bool drawImageFile(QPainter &painter, const QString &path, int scale, TOKBottomDlg &viewer, TForm7 &metafiles,
+                   const QString &tempDir);

@@ -145,6 +145,7 @@ private:
     bool runDialog(QDialog *dialog);
     QString firstSelectedPath() const;
     bool drawImage(QPainter &painter, const QString &path, int scale);
+    QString tempFolder() const;
 
     SearchWindowServices m_services;
     Prompter &m_prompter;

@@ -28,10 +28,6 @@
 #include <QProgressBar>
 
 namespace {
-bool isPictureHolderFile(const QString &name)
-{
-    return isMetafileName(name) || QFileInfo(name).suffix().toLower() == QLatin1String("ico");
-}
 
 // The conversion walk in this window: no Stop and no messages during it.
 class SearchConvertHost : public ConversionHost
@@ -114,8 +110,7 @@ void TForm11::Convert1Click()
     request.sourceFolder = current;
     request.targetText = dialog->Edit1->text();
     request.format = dialog->chosenFormat();
-    const QString temp = m_services.state ? m_services.state->WindowsDir : QString();
-    request.tempFolder = temp.isEmpty() ? privateTempDirectory() : temp;
+    request.tempFolder = tempFolder();
     TImageBox *engineBox = m_services.viewer->ImageBox1;
     engineBox->ImageWriteRes = dialog->chosenDepth();
     setStatus(QStringLiteral("Converting Files"));
@@ -149,7 +144,7 @@ void TForm11::Print1Click()
         host.gauge = ProgressBar1;
         const ProgramState *state = m_services.state;
         const SheetRequest request{options, state ? QSize(state->ThumbWidth, state->ThumbHeight) : QSize(70, 70),
-                                   QString(), state ? state->WindowsDir : QString()};
+                                   QString(), tempFolder()};
         bool printed = false;
         {
             WaitCursor hourglass;
@@ -185,18 +180,13 @@ void TForm11::Print2Click()
 
 bool TForm11::drawImage(QPainter &painter, const QString &path, int scale)
 {
-    if (isPictureHolderFile(path)) {
-        TForm7 *metafiles = m_services.metafileWindow;
-        if (!metafiles || !metafiles->loadFile(path))
-            return false;
-        const Picture &picture = metafiles->Image1->picture();
-        drawPictureStretched(painter, picture, singleImageRect(PictureSource::PictureHolder, scale, picture.size()));
-        return true;
-    }
-    if (!m_services.viewer)
-        return false;
-    TImageBox *box = m_services.viewer->ImageBox1;
-    box->setImageName(path);
-    const QString temp = m_services.state ? m_services.state->WindowsDir : QString();
-    return drawImageControlPicture(painter, box->picture(), scale, temp);
+    return m_services.viewer && m_services.metafileWindow
+           && drawImageFile(painter, path, scale, *m_services.viewer, *m_services.metafileWindow, tempFolder());
+}
+
+// The program's temporary folder, or the private one when none is set.
+QString TForm11::tempFolder() const
+{
+    const QString chosen = m_services.state ? m_services.state->WindowsDir : QString();
+    return chosen.isEmpty() ? privateTempDirectory() : chosen;
 }
