@@ -68,11 +68,11 @@ void FileItemModel::clear()
     endResetModel();
 }
 
-void FileItemModel::append(const QString &caption, int imageIndex)
+void FileItemModel::append(const QString &caption, int imageIndex, const ReportTexts &texts)
 {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_items.push_back({caption, imageIndex, {}, {}, {}});
+    m_items.push_back({caption, imageIndex, texts.size, texts.date, {}});
     endInsertRows();
 }
 

@@ -24,12 +24,12 @@ public:
     // The pictures drawn beside the captions; none when null.
     void setPictures(const ImageList *pictures);
     void clear();
-    void append(const QString &caption, int imageIndex);
     struct ReportTexts
     {
         QString size;
         QString date;
     };
+    void append(const QString &caption, int imageIndex, const ReportTexts &texts = {});
     // Size and date texts for every row, in row order.
     void setReportTexts(const std::vector<ReportTexts> &texts);
     QString caption(int row) const;

@@ -143,19 +143,17 @@ void TForm11::listResults(const std::vector<FoundEntry> &found)
         paths.append(entry.path);
     m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, ThumbnailRequest{ImageList1.size(), 24, true});
     FileItemModel *items = ListView1->items();
-    std::vector<FileItemModel::ReportTexts> texts;
     const int total = int(found.size());
     for (int i = 0; i < total && !m_stopRequested; ++i) {
+        const FoundEntry &entry = found[size_t(i)];
         setStatus(QStringLiteral("Creating Thumbnails"));
-        ImageSet(i, paths[i]);
-        items->append(found[size_t(i)].caption, i);
-        items->setPath(i, found[size_t(i)].path);
-        texts.push_back({sizeText(found[size_t(i)].size), foundDateText(found[size_t(i)].lastWrite)});
+        ImageSet(i, entry.path);
+        items->append(entry.caption, i, {sizeText(entry.size), foundDateText(entry.lastWrite)});
+        items->setPath(i, entry.path);
         setGauge(int(std::lround(100.0 * (i + 1) / total)));
         if ((i + 1) % ThumbnailsPerMessagePass == 0)
             letMessagesRun();
     }
-    items->setReportTexts(texts);
     m_thumbnails.reset();
 }
 

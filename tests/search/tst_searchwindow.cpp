@@ -4,25 +4,37 @@
 #include "app/unit1.h"
 #include "browse/fileitemmodel.h"
 #include "browse/imagelistview.h"
+#include "dialogs/about.h"
+#include "dialogs/helpcommands.h"
 #include "fileops/copy.h"
 #include "fileops/prop.h"
 #include "fileops/rename.h"
 #include "imaging/convert/convert.h"
+#include "imaging/imagebox/imagebox.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/wmf.h"
 #include "platform/filesystem.h"
+#include "printing/pdfreader.h"
+#include "printing/printcommands.h"
+#include "printing/printfor.h"
+#include "printing/printtestfiles.h"
+#include "printing/recordinghelp.h"
+#include "printing/scriptedprintdialogs.h"
+#include "printing/sharedprinter.h"
 #include "search/search.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -59,8 +71,21 @@ struct SearchFixture
     TForm6 form6{prompter};
     TOKBottomDlg viewer{prompter};
     TForm7 form7;
-    TForm11 window{{&prompter, &shell, &systemFileSystem(), nullptr, &state, &form4, &form5, &form8, &form6, &viewer,
-                    &form7, nullptr}};
+    RecordingHelp helpSystem;
+    HelpCommands help{helpSystem, prompter, env.root()};
+    SharedPrinter printer;
+    ScriptedPrintDialogs dialogs;
+    PrintCommands printing{printer, dialogs, prompter};
+    TForm10 printOptions{printer, dialogs, help};
+    TForm11 window{{&prompter, &shell, &systemFileSystem(), &help, &state, &form4, &form5, &form8, &form6, &viewer,
+                    &form7, &printing}};
+    QString statusAtOptions;   // the status shown when the options dialog came up
+
+    SearchFixture()
+    {
+        printing.setOptionsDialog(&printOptions);
+        dialogs.pdfPath = env.root() + "/printed.pdf";
+    }
 
     void search(const QString &path, int type)
     {
@@ -78,6 +103,18 @@ struct SearchFixture
     QString cell(int row, int column) const
     {
         return window.ListView1->items()->index(row, column).data().toString();
+    }
+    // The print dialog says yes; the options dialog gets a header and OK.
+    void acceptPrinting(const QString &header)
+    {
+        dialogs.printAnswers.enqueue(true);
+        dialogs.modal = [this, header](QDialog &dialog) {
+            statusAtOptions = window.statusText();
+            auto &options = static_cast<TForm10 &>(dialog);
+            options.FormActivate();
+            options.HeaderEdit->setText(header);
+            return int(QDialog::Accepted);
+        };
     }
 };
 
@@ -321,6 +358,163 @@ private slots:
         f.selectRows({0});
         f.window.LaunchApp1Click();
         QCOMPARE(f.shell.opened, QStringList({root + "/A.bmp"}));
+    }
+
+    void sizeAndDateShowAsEachEntryArrives()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("pics");
+        TestEnvironment::writeFile(root + "/a.bmp", 1024);
+        TestEnvironment::writeFile(root + "/b.bmp", 3000000);
+        FileItemModel *items = f.window.ListView1->items();
+        QStringList seenOnArrival;
+        QObject::connect(items, &QAbstractItemModel::rowsInserted, [&](const QModelIndex &, int row, int) {
+            const bool dated = !items->index(row, FileItemModel::DateColumn).data().toString().isEmpty();
+            seenOnArrival.append(items->index(row, FileItemModel::SizeColumn).data().toString()
+                                 + (dated ? " dated" : " undated"));
+        });
+        f.search(root, 1);
+        seenOnArrival.sort();
+        QCOMPARE(seenOnArrival, QStringList({"1024 Bytes dated", "2930K dated"}));
+    }
+
+    void stopKeepsWhatWasListed()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("many");
+        for (int i = 0; i < 50; ++i)
+            writeImage(root + QString("/p%1.bmp").arg(i, 2, 10, QChar('0')));
+        QTimer stopper;
+        QObject::connect(&stopper, &QTimer::timeout, [&] {
+            if (f.window.statusText() == "Creating Thumbnails")
+                f.window.StopButton->click();
+        });
+        stopper.start(0);
+        f.search(root, 1);
+        stopper.stop();
+        QCOMPARE(f.window.statusText(), QString("Process Halted"));
+        const qsizetype listed = f.window.ListView1->count();
+        QVERIFY2(listed > 0 && listed < 50, qPrintable(QString::number(listed)));
+        QCOMPARE(f.window.ImageList1.count(), listed);
+        QVERIFY(f.window.StartButton->isEnabled());
+        QVERIFY(!f.window.StopButton->isEnabled());
+        f.search(root, 1);
+        QCOMPARE(f.window.ListView1->count(), 50);
+        QCOMPARE(f.window.statusText(), QString("Finished, Found 50 Files"));
+    }
+
+    void viewShowsTheRealFile()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        printtest::writePicture(root + "/Big.PNG", QSize(40, 30));
+        TestEnvironment::writeFile(root + "/Bad.ico", QByteArray("not an icon"));
+        f.search(root, 0);
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/Bad.ico", root + "/Big.PNG"}));
+        f.selectRows({1});
+        const QString status = f.window.statusText();
+        f.window.action("View1")->trigger();
+        QVERIFY(f.viewer.isVisible());
+        QCOMPARE(f.viewer.ImageBox1->picture().size(), QSize(40, 30));
+        QCOMPARE(f.window.statusText(), status);
+        f.viewer.hide();
+        QAbstractItemView *view = f.window.ListView1->activeView();
+        emit view->doubleClicked(view->model()->index(1, 0));
+        QVERIFY(f.viewer.isVisible());
+        f.selectRows({0});
+        f.window.action("View2")->trigger();
+        QCOMPARE(f.prompter.texts("error"), QStringList({"Error Loading Image " + root + "/Bad.ico"}));
+    }
+
+    void toClipboardCopiesTheRealFile()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        printtest::writePicture(root + "/Big.PNG", QSize(40, 30));
+        TestEnvironment::writeFile(root + "/Bad.ico", QByteArray("not an icon"));
+        f.search(root, 0);
+        f.selectRows({1});
+        f.window.action("ToClipboard1")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(40, 30));
+        QCOMPARE(f.window.statusText(), QString("Image Copied To Clipboard"));
+        f.selectRows({0});
+        f.window.action("ToClipboard2")->trigger();
+        QCOMPARE(f.prompter.texts("error"), QStringList({"Error Loading Image"}));
+    }
+
+    void printThumbSheetPrintsEveryEntry()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        QDir(root).mkpath("Sub");
+        printtest::writePicture(root + "/Alpha.png", QSize(20, 20));
+        printtest::writePicture(root + "/Sub/Beta.png", QSize(30, 10), Qt::blue);
+        f.search(root, 8);
+        f.selectRows({0});
+        f.acceptPrinting("Found Pictures");
+        f.window.action("Print1")->trigger();
+        QCOMPARE(pdf::pageCount(f.dialogs.pdfPath), 1);
+        const QString text = pdf::text(f.dialogs.pdfPath);
+        for (const char *expected : {"Found Pictures", "Alpha.png", "Beta.png"})
+            QVERIFY2(text.contains(expected), qPrintable(text));
+        QCOMPARE(f.window.statusText(), QString("Finished Printing Images"));
+        QCOMPARE(f.window.ProgressBar1->value(), 0);
+        QVERIFY(f.prompter.shown.isEmpty());
+    }
+
+    void printOneImageByItsRealPath()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        QDir(root).mkpath("Old");
+        TestEnvironment::writeFile(root + "/broken.png", QByteArray("not a png"));
+        printtest::writePicture(root + "/Old/B.png", QSize(100, 80), Qt::blue);
+        f.search(root, 8);
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/broken.png", root + "/Old/B.png"}));
+
+        f.selectRows({1});
+        f.acceptPrinting("Single Picture");
+        f.window.action("Print2")->trigger();
+        QCOMPARE(f.statusAtOptions, QString("Print Options"));
+        QCOMPARE(pdf::pageCount(f.dialogs.pdfPath), 1);
+        QVERIFY(pdf::text(f.dialogs.pdfPath).contains("Single Picture"));
+        QCOMPARE(f.viewer.ImageBox1->picture().size(), QSize(100, 80));
+        QCOMPARE(f.window.statusText(), QString("Finished Printing"));
+        QVERIFY(f.prompter.shown.isEmpty());
+
+        f.selectRows({0});
+        f.acceptPrinting("Broken");
+        f.window.Print2Click();
+        QVERIFY(f.prompter.texts("error").contains("Error Printing File " + root + "/broken.png"));
+
+        f.window.ListView1->activeView()->clearSelection();
+        const qsizetype asked = f.dialogs.calls.size();
+        f.window.Print2Click();
+        QCOMPARE(f.dialogs.calls.size(), asked);
+    }
+
+    void helpAboutSetUpAndExit()
+    {
+        SearchFixture f;
+        for (const char *item : {"Help2", "Search1", "UsingHelp1", "WhatsThis2", "WhatsThis1"})
+            f.window.action(item)->trigger();
+        QCOMPARE(f.helpSystem.calls, QStringList({"contents", "search", "using", "context 2", "context 35"}));
+
+        bool aboutShown = false;
+        whenShown<TAboutBox>([&](TAboutBox &about) {
+            aboutShown = true;
+            about.OkButton->click();
+        });
+        f.window.action("About1")->trigger();
+        QVERIFY(aboutShown);
+
+        f.window.action("PrintsetUp1")->trigger();
+        QCOMPARE(f.dialogs.calls, QStringList({"setUp"}));
+        QCOMPARE(f.window.statusText(), QString("Printer Selection"));
+
+        f.window.show();
+        f.window.action("Exit2")->trigger();
+        QVERIFY(!f.window.isVisible());
     }
 };
 
