@@ -104,6 +104,16 @@ struct SearchFixture
     {
         return window.ListView1->items()->index(row, column).data().toString();
     }
+    // Every type searched in a folder holding a broken icon and a 40 x 30
+    // picture, listed in that order.
+    QString searchPictureAndBrokenIcon()
+    {
+        const QString root = env.makeFolder("Pics");
+        printtest::writePicture(root + "/Big.PNG", QSize(40, 30));
+        TestEnvironment::writeFile(root + "/Bad.ico", QByteArray("not an icon"));
+        search(root, 0);
+        return root;
+    }
     // The print dialog says yes; the options dialog gets a header and OK.
     void acceptPrinting(const QString &header)
     {
@@ -406,10 +416,7 @@ private slots:
     void viewShowsTheRealFile()
     {
         SearchFixture f;
-        const QString root = f.env.makeFolder("Pics");
-        printtest::writePicture(root + "/Big.PNG", QSize(40, 30));
-        TestEnvironment::writeFile(root + "/Bad.ico", QByteArray("not an icon"));
-        f.search(root, 0);
+        const QString root = f.searchPictureAndBrokenIcon();
         QCOMPARE(f.window.resultPaths(), QStringList({root + "/Bad.ico", root + "/Big.PNG"}));
         f.selectRows({1});
         const QString status = f.window.statusText();
@@ -429,10 +436,7 @@ private slots:
     void toClipboardCopiesTheRealFile()
     {
         SearchFixture f;
-        const QString root = f.env.makeFolder("Pics");
-        printtest::writePicture(root + "/Big.PNG", QSize(40, 30));
-        TestEnvironment::writeFile(root + "/Bad.ico", QByteArray("not an icon"));
-        f.search(root, 0);
+        const QString root = f.searchPictureAndBrokenIcon();
         f.selectRows({1});
         f.window.action("ToClipboard1")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(40, 30));
