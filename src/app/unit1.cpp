@@ -44,7 +44,12 @@ TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
     decorateWindow(this, captionSettingsFor(QStringLiteral("TForm1")));
 }
 
-TForm1::~TForm1() = default;
+// Hidden before the members go: hiding a shown window lays out the list,
+// which draws from the image lists.
+TForm1::~TForm1()
+{
+    hide();
+}
 
 QAction *TForm1::action(const QString &name) const
 {

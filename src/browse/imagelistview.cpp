@@ -3,10 +3,12 @@
 #include "browse/captionsorter.h"
 #include "browse/fileitemmodel.h"
 #include "browse/imagelist.h"
+#include "browse/listtexts.h"
 
 #include <QHeaderView>
 #include <QListView>
 #include <QStackedLayout>
+#include <QStyle>
 #include <QTreeView>
 
 ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWidget *parent)
@@ -63,9 +65,19 @@ void ImageListView::setUpReportView()
     m_reportView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_reportView->header()->setSectionsClickable(false);
     m_reportView->header()->setStretchLastSection(false);
-    m_reportView->setColumnWidth(FileItemModel::FileColumn, 150);
-    m_reportView->setColumnWidth(FileItemModel::SizeColumn, 90);
-    m_reportView->setColumnWidth(FileItemModel::DateColumn, 120);
+    setColumnWidths(150, 90, 120);
+}
+
+// The date column is never narrower than a date with a two-digit day and
+// a late time needs in this font and locale.
+void ImageListView::setColumnWidths(int file, int size, int date)
+{
+    const QString widestDate = dateText(QDateTime(QDate(2000, 12, 28), QTime(23, 58, 58)));
+    const int padding = 2 * m_reportView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    const int dateNeeds = m_reportView->fontMetrics().horizontalAdvance(widestDate) + padding;
+    m_reportView->setColumnWidth(FileItemModel::FileColumn, file);
+    m_reportView->setColumnWidth(FileItemModel::SizeColumn, size);
+    m_reportView->setColumnWidth(FileItemModel::DateColumn, std::max(date, dateNeeds));
 }
 
 void ImageListView::setViewStyle(ViewStyle style)

@@ -39,6 +39,9 @@ public:
     // Tells the views that the image lists changed size.
     void picturesResized();
 
+    // Widths of the File, Size and Date columns of the report view.
+    void setColumnWidths(int file, int size, int date);
+
     QAbstractItemView *activeView() const;
     QList<QAbstractItemView *> views() const;
 

@@ -44,7 +44,12 @@ TForm11::TForm11(const SearchWindowServices &services, QWidget *parent)
     decorateWindow(this, captionSettingsFor(QStringLiteral("TForm11")));
 }
 
-TForm11::~TForm11() = default;  // ThumbnailPipeline is complete here
+// Hidden before the members go: hiding a shown window lays out the list,
+// which draws from ImageList1.
+TForm11::~TForm11()
+{
+    hide();
+}
 
 void TForm11::openFor(const QString &folder)
 {

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,13 +70,19 @@ const MenuItem PanelPopupItems[] = {
     {"WhatsThis1", "&What's This?", "", "Search Window Help", 0, "WhatsThis1Click"},
 };
 
-QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const char *caption, const char *hint)
+// The buttons share two rows beside the fields, so that they fit the
+// window's width.
+constexpr int ButtonWidth = 70;
+
+QPushButton *addButton(QWidget *parent, QGridLayout *grid, int row, int column, const char *name,
+                       const char *caption, const char *hint)
 {
     auto *button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setStatusTip(QString::fromUtf8(hint));
     button->setToolTip(QString::fromUtf8(hint));
-    layout->addWidget(button);
+    button->setFixedWidth(ButtonWidth);
+    grid->addWidget(button, row, column);
     return button;
 }
 } // namespace
@@ -94,6 +101,7 @@ void TForm11::createControls()
     ListView1 = new ImageListView(&ImageList1, &ImageList1, Panel2);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setViewStyle(ImageListView::ViewStyle::Report);
+    ListView1->setColumnWidths(290, 110, 120);
     ListView1->setStatusTip(QStringLiteral("Image List"));
     ListView1->setCaptionsEditable(true);
     listLayout->addWidget(ListView1);
@@ -110,6 +118,7 @@ QFrame *TForm11::createControlPanel()
     Panel1->setFixedHeight(65);
     Panel1->setStatusTip(QStringLiteral("Controls"));
     auto *row = new QHBoxLayout(Panel1);
+    row->setContentsMargins(6, 2, 6, 2);
     auto *fields = new QVBoxLayout;
     FileTypeComboBox = new QComboBox(Panel1);
     FileTypeComboBox->setObjectName(QStringLiteral("FileTypeComboBox"));
@@ -135,14 +144,17 @@ QFrame *TForm11::createControlPanel()
     fields->addLayout(typeRow);
     fields->addLayout(pathRow);
     row->addLayout(fields);
-    StartButton = addButton(Panel1, row, "StartButton", "S&earch", "Start Search");
-    StopButton = addButton(Panel1, row, "StopButton", "S&top", "Stop Search");
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    row->addLayout(buttons);
+    StartButton = addButton(Panel1, buttons, 0, 0, "StartButton", "S&earch", "Start Search");
+    StopButton = addButton(Panel1, buttons, 0, 1, "StopButton", "S&top", "Stop Search");
     StopButton->setEnabled(false);
-    SearchButton = addButton(Panel1, row, "SearchButton", "&Browse", "Select Search Path");
-    CopyButton = addButton(Panel1, row, "CopyButton", "&Copy", "Copy Selected Files");
-    MoveButton = addButton(Panel1, row, "MoveButton", "M&ove", "Move Selected Files");
-    DeleteButton = addButton(Panel1, row, "DeleteButton", "&Delete", "Delete Selected Files");
-    ExitButton = addButton(Panel1, row, "ExitButton", "E&xit", "Exit Search Window");
+    SearchButton = addButton(Panel1, buttons, 0, 2, "SearchButton", "&Browse", "Select Search Path");
+    ExitButton = addButton(Panel1, buttons, 0, 3, "ExitButton", "E&xit", "Exit Search Window");
+    CopyButton = addButton(Panel1, buttons, 1, 0, "CopyButton", "&Copy", "Copy Selected Files");
+    MoveButton = addButton(Panel1, buttons, 1, 1, "MoveButton", "M&ove", "Move Selected Files");
+    DeleteButton = addButton(Panel1, buttons, 1, 2, "DeleteButton", "&Delete", "Delete Selected Files");
     return Panel1;
 }
 

@@ -37,6 +37,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -161,6 +162,23 @@ private slots:
         const QImage damaged = f.window.ImageList1.at(1).toImage();
         QVERIFY(damaged != good);
         QVERIFY(!damaged.isNull());
+    }
+
+    void windowKeepsItsSizeAndDatesFit()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("pics");
+        TestEnvironment::writeFile(root + "/a.bmp", 10);
+        f.window.show();
+        QCOMPARE(f.window.size(), QSize(580, 366));
+        f.search(root, 1);
+        auto *report = qobject_cast<QTreeView *>(f.window.ListView1->activeView());
+        QVERIFY(report);
+        QCOMPARE(report->columnWidth(FileItemModel::FileColumn), 290);
+        QCOMPARE(report->columnWidth(FileItemModel::SizeColumn), 110);
+        const int dateWidth = report->columnWidth(FileItemModel::DateColumn);
+        QVERIFY(dateWidth >= 120);
+        QVERIFY(report->fontMetrics().horizontalAdvance(f.cell(0, FileItemModel::DateColumn)) < dateWidth);
     }
 
     void nothingFound()
