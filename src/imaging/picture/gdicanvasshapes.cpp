@@ -281,9 +281,16 @@ void GdiCanvas::flattenPath()
 
 void GdiCanvas::selectClipPath(int mode)
 {
-    const QPainterPath device = m_toDevice.map(m_path);
-    if (reasonable(device.boundingRect()))
-        combineClip(QRegion(device.toFillPolygon().toPolygon(), m_state.polyFillMode == Winding ? Qt::WindingFill : Qt::OddEvenFill), mode);
+    const Qt::FillRule rule = m_state.polyFillMode == Winding ? Qt::WindingFill : Qt::OddEvenFill;
+    QPainterPath device = m_toDevice.map(m_path);
+    device.setFillRule(rule);
+    if (reasonable(device.boundingRect())) {
+        // Only the part over the device can clip anything; cutting the path
+        // to it also keeps Qt's polygon regions small (very tall ones leak).
+        QPainterPath overDevice;
+        overDevice.addRect(QRectF(m_deviceBounds).adjusted(-1, -1, 1, 1));
+        combineClip(QRegion(device.intersected(overDevice).toFillPolygon().toPolygon(), rule), mode);
+    }
     abortPath();
 }
 

@@ -157,6 +157,14 @@ void TestEmfPlayer::clipping_data()
     path.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
     QTest::newRow("clip path") << path.bytes() << QPoint(20, 20) << QPoint(80, 80);
 
+    // Far larger than the picture: only the part over it counts.
+    EmfWriter hugePath = canvas();
+    hugePath.add(BeginPath).add(MoveToEx, Params().s32(-500000).s32(-500000)).add(LineTo, Params().s32(50).s32(-500000));
+    hugePath.add(LineTo, Params().s32(50).s32(500000)).add(LineTo, Params().s32(-500000).s32(500000));
+    hugePath.add(CloseFigure).add(EndPath).add(SelectClipPath, Params().u32(5));
+    hugePath.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
+    QTest::newRow("clip path far beyond the picture") << hugePath.bytes() << QPoint(20, 80) << QPoint(80, 20);
+
     EmfWriter saved = canvas();
     saved.add(SaveDc).shape(IntersectClipRect, QRect(0, 0, 10, 10)).add(RestoreDc, Params().s32(-1));
     saved.brush(1, Green).select(1).shape(Rectangle, QRect(50, 0, 50, 100));
