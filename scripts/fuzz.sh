@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for a while from the seed files
-# the tests write. A crash fails the script.
+# the tests write. A crash or leak fails the script. The mutations start
+# from a fixed seed, so runs from a fresh checkout try the same inputs (more
+# on a faster machine); PIXMOOR_FUZZ_SEED=0 lets libFuzzer pick a new seed.
 # Usage: scripts/fuzz.sh [seconds-per-harness, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
+seed=${PIXMOOR_FUZZ_SEED:-1}
 scripts/install-deps.sh
 source scripts/session-env.sh
 
@@ -32,7 +35,7 @@ for harness in build-fuzz/fuzz/fuzz_*; do
   corpus=build-fuzz/corpus/$name
   mkdir -p "$corpus" "$seeds/$name"
   echo "== $name: $(ls "$seeds/$name" | wc -l) seeds, ${seconds} s"
-  if ! "$harness" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  if ! "$harness" -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
        -artifact_prefix="build-fuzz/$name-" "$corpus" "$seeds/$name" > "build-fuzz/$name.log" 2>&1; then
     tail -40 "build-fuzz/$name.log"
     status=1
