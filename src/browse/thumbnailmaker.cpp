@@ -4,7 +4,6 @@
 #include "imaging/picture/picture.h"
 #include "imaging/picture/picturethumbnail.h"
 
-#include <QFileInfo>
 #include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -14,9 +13,7 @@ enum class Source { Raster, Vector, Unreadable };
 // What the file holds, by its extension; a picture in *picture when read.
 Source loadPicture(const QString &path, const ThumbnailRequest &request, Picture *picture)
 {
-    const QString lower = QFileInfo(path).suffix().toLower();
-    if (lower == QLatin1String("wmf") || lower == QLatin1String("emf")
-        || loadExtension(path) == QLatin1String(".ICO"))
+    if (pictureFileKind(path) != PictureFileKind::None)
         return picture->load(path) ? Source::Vector : Source::Unreadable;
     const RasterReader *reader = rasterReaderFor(loadExtension(path));
     if (!reader)

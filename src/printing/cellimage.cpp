@@ -4,20 +4,19 @@
 #include "imaging/picture/picture.h"
 #include "printing/tempbitmap.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
 namespace {
 constexpr int IconShrink = 15;
 
-QImage renderVector(const QString &path, const QString &suffix, const CellImageRequest &request)
+QImage renderVector(const QString &path, PictureFileKind kind, const CellImageRequest &request)
 {
     Picture picture;
     if (!picture.load(path))
         return {};
-    const QSize size = suffix == QLatin1String("ico") ? request.thumbSize - QSize(IconShrink, IconShrink)
-                                                      : request.cell;
+    const QSize size = kind == PictureFileKind::Icon ? request.thumbSize - QSize(IconShrink, IconShrink)
+                                                     : request.cell;
     if (size.width() < 1 || size.height() < 1)
         return {};
     return picture.render(size);
@@ -39,10 +38,8 @@ QImage readRaster(const QString &path)
 
 QImage prepareCellImage(const QString &path, const CellImageRequest &request)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool vector = suffix == QLatin1String("wmf") || suffix == QLatin1String("emf")
-                        || suffix == QLatin1String("ico");
-    const QImage picture = vector ? renderVector(path, suffix, request) : readRaster(path);
+    const PictureFileKind kind = pictureFileKind(path);
+    const QImage picture = kind != PictureFileKind::None ? renderVector(path, kind, request) : readRaster(path);
     return roundTripThroughTempBitmap(picture, request.tempDir);
 }
 

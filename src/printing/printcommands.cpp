@@ -4,7 +4,6 @@
 #include "imaging/picture/picture.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/pictureview.h"
-#include "imaging/viewer/viewing.h"
 #include "imaging/viewer/wmf.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -16,7 +15,6 @@
 #include "printing/tempbitmap.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
@@ -117,7 +115,7 @@ bool drawImageControlPicture(QPainter &painter, const Picture &picture, int scal
 bool drawImageFile(QPainter &painter, const QString &path, int scale, TOKBottomDlg &viewer, TForm7 &metafiles,
                    const QString &tempDir)
 {
-    if (isMetafileName(path) || QFileInfo(path).suffix().toLower() == QLatin1String("ico")) {
+    if (pictureFileKind(path) != PictureFileKind::None) {
         if (!metafiles.loadFile(path))
             return false;
         const Picture &picture = metafiles.Image1->picture();

@@ -18,11 +18,6 @@ Q_LOGGING_CATEGORY(lcConvert, "pixmoor.convert")
 
 namespace {
 
-bool isRenderedExtension(const QString &suffix)
-{
-    return suffix == QLatin1String("wmf") || suffix == QLatin1String("emf") || suffix == QLatin1String("ico");
-}
-
 // The picture stretched over a bitmap of size. An icon is drawn at its own
 // size first, so a larger icon is scaled down rather than cut off.
 QImage renderStretched(const Picture &picture, QSize size)
@@ -51,9 +46,9 @@ public:
 
     bool convert(const QString &caption)
     {
-        const QString suffix = QFileInfo(caption).suffix().toLower();
-        const ConversionEngine::LoadResult loaded = isRenderedExtension(suffix)
-                                                        ? loadRendered(caption, suffix)
+        const PictureFileKind kind = pictureFileKind(caption);
+        const ConversionEngine::LoadResult loaded = kind != PictureFileKind::None
+                                                        ? loadRendered(caption, kind)
                                                         : m_engine.load(m_source.filePath(caption));
         if (loaded != ConversionEngine::LoadResult::Loaded) {
             // Writing now would store the previous file's picture, or an
@@ -71,7 +66,7 @@ public:
     }
 
 private:
-    ConversionEngine::LoadResult loadRendered(const QString &caption, const QString &suffix)
+    ConversionEngine::LoadResult loadRendered(const QString &caption, PictureFileKind kind)
     {
         Picture picture;
         QString why;
@@ -79,7 +74,7 @@ private:
             qCInfo(lcConvert) << "cannot load" << caption << why;
             return ConversionEngine::LoadResult::Failed;
         }
-        const QSize size = suffix == QLatin1String("ico") ? IconRenderSize : MetafileRenderSize;
+        const QSize size = kind == PictureFileKind::Icon ? IconRenderSize : MetafileRenderSize;
         const QString rendered = m_request.tempFolder + QLatin1String(RenderedFileName);
         if (m_request.tempFolder.isEmpty()
             || !imagelib::succeeded(imagelib::writeBmp(rendered, 24, renderStretched(picture, size))))

@@ -42,16 +42,26 @@ Picture Picture::fromBitmap(const QImage &image)
     return picture;
 }
 
+PictureFileKind pictureFileKind(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("ico"))
+        return PictureFileKind::Icon;
+    if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
+        return PictureFileKind::Metafile;
+    return PictureFileKind::None;
+}
+
 bool Picture::load(const QString &path, QString *error)
 {
     *this = Picture();
     QString reason;
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const PictureFileKind kind = pictureFileKind(path);
     QByteArray bytes;
-    if (suffix == QLatin1String("ico")) {
+    if (kind == PictureFileKind::Icon) {
         if (readFile(path, MaxIconBytes, bytes, &reason) && (m_icon = IconImage::load(bytes, &reason)))
             m_kind = Kind::Icon;
-    } else if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf")) {
+    } else if (kind == PictureFileKind::Metafile) {
         if (readFile(path, MaxMetafileBytes, bytes, &reason) && (m_metafile = Metafile::load(bytes, &reason)))
             m_kind = Kind::Metafile;
     } else {

@@ -11,6 +11,11 @@ class QPainter;
 class IconImage;
 class Metafile;
 
+// What a file's extension makes of it: ".ico" an icon, ".wmf" and ".emf"
+// a metafile (its content then decides which kind), anything else neither.
+enum class PictureFileKind { None, Icon, Metafile };
+PictureFileKind pictureFileKind(const QString &path);
+
 class Picture
 {
 public:

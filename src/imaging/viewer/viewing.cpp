@@ -1,20 +1,14 @@
 #include "imaging/viewer/viewing.h"
 
 #include "imaging/imagebox/imagebox.h"
+#include "imaging/picture/picture.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/wmf.h"
 
-#include <QFileInfo>
-
-bool isMetafileName(const QString &name)
-{
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    return suffix == QLatin1String("wmf") || suffix == QLatin1String("emf");
-}
 
 bool viewImageFile(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles)
 {
-    const bool metafile = isMetafileName(path);
+    const bool metafile = pictureFileKind(path) == PictureFileKind::Metafile;
     QWidget &other = metafile ? static_cast<QWidget &>(viewer) : static_cast<QWidget &>(metafiles);
     if (other.isVisible())
         other.close();
@@ -33,7 +27,7 @@ bool viewImageFile(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles)
 
 ClipboardCopy copyImageFileToClipboard(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles)
 {
-    if (isMetafileName(path)) {
+    if (pictureFileKind(path) == PictureFileKind::Metafile) {
         if (!metafiles.loadFile(path))
             return ClipboardCopy::NotLoaded;
         metafiles.ToClipboard1Click();

@@ -6,10 +6,8 @@
 class TForm7;
 class TOKBottomDlg;
 
-// .wmf and .emf files go to the metafile window, everything else to the viewer.
-bool isMetafileName(const QString &name);
-
-// Shows path in the window its kind belongs to, closing the other one, with
+// Metafiles go to the metafile window, everything else (icons too) to the
+// viewer. Shows path in the window its kind belongs to, closing the other one, with
 // the window's caption naming it. False when the picture cannot be loaded.
 bool viewImageFile(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles);
 

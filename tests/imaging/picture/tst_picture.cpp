@@ -55,6 +55,7 @@ class TestPicture : public QObject
 private slots:
     void loadsByExtensionAndContent_data();
     void loadsByExtensionAndContent();
+    void fileKindsByExtension();
     void failuresLeaveItEmpty_data();
     void failuresLeaveItEmpty();
     void drawsIconAtItsOwnSize();
@@ -95,6 +96,15 @@ void TestPicture::loadsByExtensionAndContent()
     const QImage image = picture.render({40, 40});
     QCOMPARE(image.size(), QSize(40, 40));
     QVERIFY(pixelIs(image, 5, 5, Red));
+}
+
+void TestPicture::fileKindsByExtension()
+{
+    QCOMPARE(pictureFileKind("/a/B.ICO"), PictureFileKind::Icon);
+    QCOMPARE(pictureFileKind("c.Wmf"), PictureFileKind::Metafile);
+    QCOMPARE(pictureFileKind("dir.emf/d.EMF"), PictureFileKind::Metafile);
+    for (const char *other : {"e.icon", "f.bmp", "g", "wmf", "h.wmf.png", "dir.ico/"})
+        QCOMPARE(pictureFileKind(other), PictureFileKind::None);
 }
 
 void TestPicture::failuresLeaveItEmpty_data()
