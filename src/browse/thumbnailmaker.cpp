@@ -54,16 +54,11 @@ QImage withWhiteTransparent(const QImage &thumbnail)
 
 QImage makeThumbnail(const QString &path, const ThumbnailRequest &request)
 {
-    QImage thumbnail(request.size, QImage::Format_RGB32);
-    thumbnail.fill(Qt::white);
     Picture picture;
     const Source source = loadPicture(path, request, &picture);
-    if (source == Source::Unreadable) {
+    QImage thumbnail = renderThumbnail(picture, request.size);
+    if (source == Source::Unreadable)
         writeError(thumbnail);
-    } else if (!picture.isEmpty()) {
-        QPainter painter(&thumbnail);
-        drawThumbnail(painter, picture, thumbnail.rect());
-    }
     return withWhiteTransparent(thumbnail);
 }
 
