@@ -13,7 +13,7 @@
 #include <cstdio>
 
 namespace {
-class QuietHost : public ConversionHost
+class QuietHost : public WalkHost
 {
 public:
     void letMessagesRun() override {}

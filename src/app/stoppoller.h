@@ -1,6 +1,7 @@
 // The Stop protocol every long loop keeps, and the progress gauge arithmetic.
 #pragma once
 
+#include <QString>
 #include <functional>
 
 // n / d rounded to the nearest integer, halves to the even neighbour (d > 0).
@@ -8,6 +9,18 @@ long long roundHalfToEven(long long n, long long d);
 
 // Gauge position after item `done` of `total`: done / total * 100, rounded.
 int gaugePosition(long long done, long long total);
+
+// What a long walk over files needs from the window running it.
+class WalkHost
+{
+public:
+    virtual ~WalkHost() = default;
+    virtual void letMessagesRun() = 0;
+    // True once when Stop was pressed; the request is taken.
+    virtual bool takeStopRequest() = 0;
+    virtual void setStatus(const QString &text) = 0;
+    virtual void setGauge(int position) = 0;
+};
 
 // Call afterItem() once per finished item. With No Stop on it does nothing,
 // which keeps the loop fast; otherwise pending messages run every 20th item

@@ -284,7 +284,7 @@ public:
     void SelectTwain1Click();
 
 private:
-    friend class MainWindowConvertHost;
+    friend class MainWindowWalkHost;
     void runConversionWalk(const ConversionRequest &request);
 
     QPointer<TForm6> m_convertDialog;

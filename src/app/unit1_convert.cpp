@@ -1,5 +1,6 @@
 // Main window: converting the selected files, scanning and the scan source.
 #include "app/unit1.h"
+#include "app/mainwindowwalkhost.h"
 
 #include "app/newstat.h"
 #include "browse/imagelistview.h"
@@ -16,20 +17,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
-
-// Connects the conversion walk to the window's status, gauge and Stop button.
-class MainWindowConvertHost : public ConversionHost
-{
-public:
-    explicit MainWindowConvertHost(TForm1 &form) : m_form(form) {}
-    void letMessagesRun() override { m_form.letMessagesRun(); }
-    bool takeStopRequest() override { return std::exchange(m_form.state.StopRequested, false); }
-    void setStatus(const QString &text) override { m_form.setStatus(text); }
-    void setGauge(int position) override { m_form.setGauge(position); }
-
-private:
-    TForm1 &m_form;
-};
 
 void TForm1::setImagingWindows(TForm6 *convert, TForm9 *scan)
 {
@@ -79,7 +66,7 @@ void TForm1::runConversionWalk(const ConversionRequest &request)
     disablewindow();
     m_converting = true;
     ImageBoxEngine engine(*engineBox);
-    MainWindowConvertHost host(*this);
+    MainWindowWalkHost host(*this);
     runConversion(request, engine, host, m_prompter);
     m_converting = false;
     setStatus(QStringLiteral("Finished Converting Files"));

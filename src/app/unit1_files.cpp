@@ -1,5 +1,6 @@
 // Main window: copying and moving, deleting, renaming, properties and folders.
 #include "app/unit1.h"
+#include "app/mainwindowwalkhost.h"
 
 #include "app/newstat.h"
 #include "browse/dirtree.h"
@@ -21,20 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-
-// Connects the copy walk to the window's status, gauge and Stop button.
-class MainWindowWalkHost : public CopyWalkHost
-{
-public:
-    explicit MainWindowWalkHost(TForm1 &form) : m_form(form) {}
-    void letMessagesRun() override { m_form.letMessagesRun(); }
-    bool takeStopRequest() override { return std::exchange(m_form.state.StopRequested, false); }
-    void setStatus(const QString &text) override { m_form.setStatus(text); }
-    void setGauge(int position) override { m_form.setGauge(position); }
-
-private:
-    TForm1 &m_form;
-};
 
 void TForm1::setFileDialogs(TForm4 *rename, TForm5 *copyTarget, TForm8 *properties,
                             TForm13 *createDirectory, TForm14 *chooser)

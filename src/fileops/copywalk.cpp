@@ -8,7 +8,7 @@
 #include <QDir>
 #include <algorithm>
 
-QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, CopyWalkHost &host)
+QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, WalkHost &host)
 {
     const auto selected = std::count_if(walk.entries.begin(), walk.entries.end(),
                                         [](const WalkEntry &entry) { return entry.selected; });

@@ -2,6 +2,8 @@
 // check of the target folder that comes before it.
 #pragma once
 
+#include "app/stoppoller.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,18 +20,6 @@ struct WalkEntry
     bool selected = false;
 };
 
-// What the walk needs of the window it runs in.
-class CopyWalkHost
-{
-public:
-    virtual ~CopyWalkHost() = default;
-    virtual void letMessagesRun() = 0;
-    // True once when Stop was pressed; the request is taken.
-    virtual bool takeStopRequest() = 0;
-    virtual void setStatus(const QString &text) = 0;
-    virtual void setGauge(int position) = 0;
-};
-
 struct CopyWalk
 {
     QList<WalkEntry> entries;
@@ -41,7 +31,7 @@ struct CopyWalk
 // Copies or moves every selected entry, in list order, until done or Stop.
 // Returns the file names of the entries whose file reached the target (and,
 // for a move, left the source); a failing file never ends the walk.
-QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, CopyWalkHost &host);
+QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, WalkHost &host);
 
 // The folder a typed target names: a relative one lies inside sourceDir.
 QString resolveTarget(const QString &typed, const QString &sourceDir);

@@ -1,6 +1,7 @@
 // Search window: copy and move, rename, delete, select all, properties and
 // launch, each on the real paths of the chosen entries.
 #include "search/search.h"
+#include "search/searchwalkhost.h"
 #include "search/waitcursor.h"
 
 #include "browse/fileitemmodel.h"
@@ -25,25 +26,6 @@
 #include <QProgressBar>
 
 namespace {
-// The copy walk in this window: no Stop, status and gauge of this window.
-class SearchWalkHost : public CopyWalkHost
-{
-public:
-    SearchWalkHost(std::function<void(const QString &)> status, QProgressBar *gauge)
-        : m_status(std::move(status)), m_gauge(gauge)
-    {
-    }
-    void letMessagesRun() override { QCoreApplication::processEvents(); }
-    bool takeStopRequest() override { return false; }
-    void setStatus(const QString &text) override { m_status(text); }
-    void setGauge(int position) override { m_gauge->setValue(position); }
-
-private:
-    std::function<void(const QString &)> m_status;
-    QProgressBar *m_gauge;
-};
-
-
 // The folder part of a path: up to and including its last separator.
 QString folderPart(const QString &path)
 {
@@ -126,7 +108,7 @@ void TForm11::Move1Click(QObject *sender)
     QStringList arrived;
     {
         WaitCursor hourglass;
-        SearchWalkHost host([this](const QString &text) { setStatus(text); }, ProgressBar1);
+        SearchWalkHost host([this](const QString &text) { setStatus(text); }, ProgressBar1, true);
         arrived = runCopyWalk({entries, *target, move, true}, copier, host);
     }
     if (move)

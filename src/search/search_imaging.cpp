@@ -1,5 +1,6 @@
 // Search window: view, clipboard, conversion and printing of the results.
 #include "search/search.h"
+#include "search/searchwalkhost.h"
 #include "search/waitcursor.h"
 
 #include "app/programstate.h"
@@ -28,25 +29,6 @@
 #include <QProgressBar>
 
 namespace {
-
-// The conversion walk in this window: no Stop and no messages during it.
-class SearchConvertHost : public ConversionHost
-{
-public:
-    SearchConvertHost(std::function<void(const QString &)> status, QProgressBar *gauge)
-        : m_status(std::move(status)), m_gauge(gauge)
-    {
-    }
-    void letMessagesRun() override {}
-    bool takeStopRequest() override { return false; }
-    void setStatus(const QString &text) override { m_status(text); }
-    void setGauge(int position) override { m_gauge->setValue(position); }
-
-private:
-    std::function<void(const QString &)> m_status;
-    QProgressBar *m_gauge;
-};
-
 // The results as a sheet run sees them: every entry, by its real path.
 class SearchSheetHost : public SheetHost
 {
@@ -118,7 +100,7 @@ void TForm11::Convert1Click()
     {
         WaitCursor hourglass;
         ImageBoxEngine engine(*engineBox);
-        SearchConvertHost host([this](const QString &text) { setStatus(text); }, ProgressBar1);
+        SearchWalkHost host([this](const QString &text) { setStatus(text); }, ProgressBar1, false);
         runConversion(request, engine, host, m_prompter);
     }
     engineBox->ImageWriteRes = TSaveResolution::sAutoMatic;

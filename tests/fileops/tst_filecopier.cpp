@@ -31,7 +31,7 @@ QStringList strayTemporaries(const QString &folder)
     return QDir(folder).entryList({QStringLiteral(".pixmoor-copy-*")}, QDir::Files | QDir::Hidden);
 }
 
-class RecordingHost : public CopyWalkHost
+class RecordingHost : public WalkHost
 {
 public:
     void letMessagesRun() override

@@ -101,7 +101,7 @@ private:
 } // namespace
 
 ConversionOutcome runConversion(const ConversionRequest &request, ConversionEngine &engine,
-                                ConversionHost &host, Prompter &prompter)
+                                WalkHost &host, Prompter &prompter)
 {
     ConversionOutcome outcome;
     ConversionWalk walk(request, engine, prompter);

@@ -2,6 +2,7 @@
 // written again in one format into one target folder.
 #pragma once
 
+#include "app/stoppoller.h"
 #include "imaging/convert/conversiontables.h"
 
 #include <QList>
@@ -37,17 +38,6 @@ public:
     virtual bool write(SaveKind kind, const QString &path) = 0;
 };
 
-// The window the walk runs in: its status, gauge and Stop button.
-class ConversionHost
-{
-public:
-    virtual ~ConversionHost() = default;
-    virtual void letMessagesRun() = 0;
-    virtual bool takeStopRequest() = 0;
-    virtual void setStatus(const QString &text) = 0;
-    virtual void setGauge(int position) = 0;
-};
-
 struct ConversionOutcome
 {
     int written = 0;
@@ -66,4 +56,4 @@ inline constexpr char RenderedFileName[] = "$.bmp";
 // written; the walk goes on with the next one. The working directory is
 // the source folder afterwards.
 ConversionOutcome runConversion(const ConversionRequest &request, ConversionEngine &engine,
-                                ConversionHost &host, Prompter &prompter);
+                                WalkHost &host, Prompter &prompter);
