@@ -187,13 +187,8 @@ void TForm1::Properties2Click()
     FileCopier copier(*m_files, m_prompter);
     FileHousekeeping housekeeping(*m_files, m_prompter, copier);
     const QString path = joinPath(state.CurrentDir, selected.first());
-    const std::optional<FileProperties> properties = housekeeping.readProperties(path);
-    m_propertiesDialog->fill(selected.first(), state.CurrentDir, properties);
-    if (!runDialog(m_propertiesDialog))
+    if (!m_propertiesDialog->editProperties(housekeeping, path, selected.first(), state.CurrentDir))
         return;
-    // Flags that could not be read are never written back.
-    if (properties)
-        housekeeping.applyAttributes(path, properties->attributes, m_propertiesDialog->chosenAttributes());
     setStatus(QStringLiteral("File Attributes Set"));
 }
 

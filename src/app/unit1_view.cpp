@@ -74,14 +74,6 @@ void TForm1::ToClipboard1Click()
     const QString name = firstSelectedCaption();
     if (name.isEmpty())
         return;
-    switch (copyImageFileToClipboard(name, *OKBottomDlg, *Form7)) {
-    case ClipboardCopy::Copied:
+    if (copyImageFileToClipboard(name, *OKBottomDlg, *Form7, m_prompter))
         setStatus(QStringLiteral("Image Copied To Clipboard"));
-        break;
-    case ClipboardCopy::NotLoaded:
-        m_prompter.error(QStringLiteral("Error Loading Image"));
-        break;
-    case ClipboardCopy::NothingToCopy:
-        break;
-    }
 }

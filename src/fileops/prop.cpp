@@ -73,6 +73,19 @@ QLabel *TForm8::valueLabel(const char *name, const QString &hint, QPoint where)
     return value;
 }
 
+bool TForm8::editProperties(FileHousekeeping &housekeeping, const QString &path, const QString &fileName,
+                            const QString &folder)
+{
+    const std::optional<FileProperties> properties = housekeeping.readProperties(path);
+    fill(fileName, folder, properties);
+    if (exec() != QDialog::Accepted)
+        return false;
+    // Flags that could not be read are never written back.
+    if (properties)
+        housekeeping.applyAttributes(path, properties->attributes, chosenAttributes());
+    return true;
+}
+
 void TForm8::fill(const QString &fileName, const QString &folder, const std::optional<FileProperties> &properties)
 {
     FileLabel->setText(fileName);

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class FileHousekeeping;
 struct FileProperties;
 
 class TForm8 : public FileOpsDialog
@@ -22,6 +23,10 @@ public:
     void fill(const QString &fileName, const QString &folder, const std::optional<FileProperties> &properties);
     // The FileAttribute flags the four boxes hold.
     quint32 chosenAttributes() const;
+    // Shows the file at path (as fileName in folder) and writes the chosen
+    // flags back when the dialog is confirmed; false when it is cancelled.
+    bool editProperties(FileHousekeeping &housekeeping, const QString &path, const QString &fileName,
+                        const QString &folder);
     void BitBtn3Click();
 
     QLabel *FileLabel = nullptr;

@@ -213,12 +213,8 @@ void TForm11::Properties2Click()
         return;
     FileCopier copier(*m_services.files, m_prompter);
     FileHousekeeping housekeeping(*m_services.files, m_prompter, copier);
-    const std::optional<FileProperties> properties = housekeeping.readProperties(path);
-    dialog->fill(namePart(path), withTrailingSeparator(folderPart(path)), properties);
-    if (!runDialog(dialog))
+    if (!dialog->editProperties(housekeeping, path, namePart(path), withTrailingSeparator(folderPart(path))))
         return;
-    if (properties)
-        housekeeping.applyAttributes(path, properties->attributes, dialog->chosenAttributes());
     setStatus(QStringLiteral("File Attributes Changed"));
 }
 

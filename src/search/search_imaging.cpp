@@ -59,16 +59,8 @@ void TForm11::ToClipboard1Click()
     const QString path = firstSelectedPath();
     if (path.isEmpty() || !m_services.viewer || !m_services.metafileWindow)
         return;
-    switch (copyImageFileToClipboard(path, *m_services.viewer, *m_services.metafileWindow)) {
-    case ClipboardCopy::Copied:
+    if (copyImageFileToClipboard(path, *m_services.viewer, *m_services.metafileWindow, m_prompter))
         setStatus(QStringLiteral("Image Copied To Clipboard"));
-        break;
-    case ClipboardCopy::NotLoaded:
-        m_prompter.error(QStringLiteral("Error Loading Image"));
-        break;
-    case ClipboardCopy::NothingToCopy:
-        break;
-    }
 }
 
 void TForm11::Convert1Click()

@@ -4,7 +4,7 @@
 #include "imaging/picture/picture.h"
 #include "imaging/viewer/pic.h"
 #include "imaging/viewer/wmf.h"
-
+#include "platform/prompter.h"
 
 bool viewImageFile(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles)
 {
@@ -25,21 +25,21 @@ bool viewImageFile(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles)
     return true;
 }
 
-ClipboardCopy copyImageFileToClipboard(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles)
+bool copyImageFileToClipboard(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles, Prompter &prompter)
 {
-    if (pictureFileKind(path) == PictureFileKind::Metafile) {
-        if (!metafiles.loadFile(path))
-            return ClipboardCopy::NotLoaded;
-        metafiles.ToClipboard1Click();
-        return ClipboardCopy::Copied;
-    }
+    const bool metafile = pictureFileKind(path) == PictureFileKind::Metafile;
     TImageBox *box = viewer.ImageBox1;
-    if (!box->setImageName(path))
-        return ClipboardCopy::NotLoaded;
-    // A file that could not be read has been reported already; claiming a
-    // copy of nothing would be wrong.
+    if (!(metafile ? metafiles.loadFile(path) : box->setImageName(path))) {
+        prompter.error(QStringLiteral("Error Loading Image"));
+        return false;
+    }
+    if (metafile) {
+        metafiles.ToClipboard1Click();
+        return true;
+    }
+    // Claiming a copy of a picture that could not be read would be wrong.
     if (box->picture().isEmpty())
-        return ClipboardCopy::NothingToCopy;
+        return false;
     box->CopyToClipboard();
-    return ClipboardCopy::Copied;
+    return true;
 }

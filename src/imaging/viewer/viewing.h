@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class Prompter;
 class TForm7;
 class TOKBottomDlg;
 
@@ -11,9 +12,8 @@ class TOKBottomDlg;
 // the window's caption naming it. False when the picture cannot be loaded.
 bool viewImageFile(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles);
 
-enum class ClipboardCopy { Copied, NotLoaded, NothingToCopy };
-
 // Loads path into the window its kind belongs to (without showing it) and
-// puts its picture on the clipboard. NothingToCopy when a raster file could
-// not be read (its control has reported why already).
-ClipboardCopy copyImageFileToClipboard(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles);
+// puts its picture on the clipboard; true when it did. A file that cannot
+// be loaded is reported through prompter; a raster file that could not be
+// read has been reported by its control already.
+bool copyImageFileToClipboard(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles, Prompter &prompter);
