@@ -2,31 +2,34 @@
 #include "platform/hotkeys.h"
 #include "platform/hotkeys_native.h"
 
-#include <QHash>
+quintptr WindowTableHotKeyBackend::createWindow(WindowProcedure procedure)
+{
+    const quintptr window = ++m_lastWindow;
+    m_windows.insert(window, std::move(procedure));
+    return window;
+}
+
+void WindowTableHotKeyBackend::destroyWindow(quintptr window)
+{
+    const WindowProcedure procedure = m_windows.take(window);
+    WindowMessage message{WM_DESTROY_MESSAGE, 0, 0, 0};
+    if (procedure)
+        procedure(message);
+}
+
+void WindowTableHotKeyBackend::sendMessage(quintptr window, WindowMessage &message) const
+{
+    const WindowProcedure procedure = m_windows.value(window);
+    if (procedure)
+        procedure(message);
+}
 
 namespace {
-class RefusingHotKeyBackend : public HotKeyBackend
+class RefusingHotKeyBackend : public WindowTableHotKeyBackend
 {
 public:
-    quintptr createWindow(WindowProcedure procedure) override
-    {
-        const quintptr window = ++m_lastWindow;
-        m_windows.insert(window, std::move(procedure));
-        return window;
-    }
-    void destroyWindow(quintptr window) override
-    {
-        const WindowProcedure procedure = m_windows.take(window);
-        WindowMessage message{WM_DESTROY_MESSAGE, 0, 0, 0};
-        if (procedure)
-            procedure(message);
-    }
     bool registerHotKey(quintptr, int, unsigned, unsigned) override { return false; }
     bool unregisterHotKey(quintptr, int) override { return false; }
-
-private:
-    QHash<quintptr, WindowProcedure> m_windows;
-    quintptr m_lastWindow = 0;
 };
 } // namespace
 

@@ -1,6 +1,7 @@
 // System-wide hot keys and the hidden windows that receive them.
 #pragma once
 
+#include <QHash>
 #include <QtGlobal>
 #include <functional>
 #include <memory>
@@ -41,6 +42,24 @@ public:
     virtual bool registerHotKey(quintptr window, int identifier, unsigned modifierFlags,
                                 unsigned virtualKey) = 0;
     virtual bool unregisterHotKey(quintptr window, int identifier) = 0;
+};
+
+// Hidden windows kept as a table of procedures, for backends whose hot keys
+// need no window of the platform.
+class WindowTableHotKeyBackend : public HotKeyBackend
+{
+public:
+    quintptr createWindow(WindowProcedure procedure) override;
+    void destroyWindow(quintptr window) override;
+
+protected:
+    bool hasWindow(quintptr window) const { return m_windows.contains(window); }
+    // Hands message to the window's procedure; nothing when it is gone.
+    void sendMessage(quintptr window, WindowMessage &message) const;
+
+private:
+    QHash<quintptr, WindowProcedure> m_windows;
+    quintptr m_lastWindow = 0;
 };
 
 // The backend for the platform the application runs on, made on first use

@@ -34,7 +34,7 @@ struct Owner
 using Combination = std::pair<xcb_keycode_t, quint16>;
 using Registration = std::pair<quintptr, int>;
 
-class XcbHotKeyBackend : public HotKeyBackend, public QAbstractNativeEventFilter
+class XcbHotKeyBackend : public WindowTableHotKeyBackend, public QAbstractNativeEventFilter
 {
 public:
     XcbHotKeyBackend(xcb_connection_t *connection, xcb_window_t root)
@@ -46,21 +46,6 @@ public:
     {
         if (QCoreApplication::instance())
             QCoreApplication::instance()->removeNativeEventFilter(this);
-    }
-
-    quintptr createWindow(WindowProcedure procedure) override
-    {
-        const quintptr window = ++m_lastWindow;
-        m_windows.insert(window, std::move(procedure));
-        return window;
-    }
-
-    void destroyWindow(quintptr window) override
-    {
-        const WindowProcedure procedure = m_windows.take(window);
-        WindowMessage message{WM_DESTROY_MESSAGE, 0, 0, 0};
-        if (procedure)
-            procedure(message);
     }
 
     bool registerHotKey(quintptr window, int identifier, unsigned modifierFlags, unsigned virtualKey) override;
@@ -75,10 +60,8 @@ private:
 
     xcb_connection_t *m_connection;
     xcb_window_t m_root;
-    QHash<quintptr, WindowProcedure> m_windows;
     std::map<Combination, Owner> m_grabs;
     std::map<Registration, Combination> m_registrations;
-    quintptr m_lastWindow = 0;
 };
 
 xcb_keycode_t XcbHotKeyBackend::keyCodeOf(quint32 keySymbol) const
@@ -131,7 +114,7 @@ bool XcbHotKeyBackend::registerHotKey(quintptr window, int identifier, unsigned 
     const quint32 symbol = keySymbolOfVirtualKey(virtualKey);
     const xcb_keycode_t code = symbol ? keyCodeOf(symbol) : 0;
     const Registration registration{window, identifier};
-    if (!code || !m_windows.contains(window) || m_registrations.count(registration))
+    if (!code || !hasWindow(window) || m_registrations.count(registration))
         return false;
     const Combination combination{code, x11ModifierMask(modifierFlags)};
     // As on Windows, a combination belongs to one registration at a time,
@@ -176,10 +159,8 @@ bool XcbHotKeyBackend::nativeEventFilter(const QByteArray &eventType, void *mess
 
 void XcbHotKeyBackend::deliver(const Owner &owner)
 {
-    const WindowProcedure procedure = m_windows.value(owner.window);
     WindowMessage message{WM_HOTKEY_MESSAGE, quintptr(owner.identifier), 0, 0};
-    if (procedure)
-        procedure(message);
+    sendMessage(owner.window, message);
 }
 } // namespace
 
