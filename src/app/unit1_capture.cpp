@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcCapture, "pixmoor.capture", QtWarningMsg)
 
 namespace {
 const QString EveryWindowPrompt = QStringLiteral("Hit Ctrl + F4 When Ready");
@@ -57,6 +60,7 @@ void TForm1::switchHotKeysOff()
     // a late one from before hiding; the hot key must survive it.
     if (m_waitingForCapture)
         return;
+    qCDebug(lcCapture) << "hot keys switched off";
     for (TSysHotKey *hotKey : {SysHotKey1, SysHotKey2, SysHotKey3})
         if (hotKey)
             hotKey->setActive(false);
@@ -94,6 +98,7 @@ void TForm1::armCapture(TSysHotKey &hotKey, const QString &status, const QString
                                         "The capture has been cancelled."));
         return;
     }
+    qCDebug(lcCapture) << "armed, hiding";
     hideForCapture();
 }
 
@@ -112,6 +117,7 @@ void TForm1::hideForCapture()
 
 void TForm1::comeBackFromCapture()
 {
+    qCDebug(lcCapture) << "coming back";
     m_waitingForCapture = false;
     for (const QPointer<QWidget> &window : std::as_const(m_hiddenForCapture))
         if (window)

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <map>
 
-Q_LOGGING_CATEGORY(lcHotKeys, "pixmoor.hotkeys")
+Q_LOGGING_CATEGORY(lcHotKeys, "pixmoor.hotkeys", QtWarningMsg)
 
 namespace {
 constexpr quint16 ShiftMask = XCB_MOD_MASK_SHIFT;
@@ -119,8 +119,11 @@ bool XcbHotKeyBackend::registerHotKey(quintptr window, int identifier, unsigned 
     const Combination combination{code, x11ModifierMask(modifierFlags)};
     // As on Windows, a combination belongs to one registration at a time,
     // even within this program.
-    if (m_grabs.count(combination) || !grab(combination))
+    if (m_grabs.count(combination) || !grab(combination)) {
+        qCDebug(lcHotKeys) << "refused" << window << identifier;
         return false;
+    }
+    qCDebug(lcHotKeys) << "grabbed" << combination.first << combination.second << "for" << window << identifier;
     m_grabs[combination] = Owner{window, identifier};
     m_registrations[registration] = combination;
     return true;
@@ -131,6 +134,7 @@ bool XcbHotKeyBackend::unregisterHotKey(quintptr window, int identifier)
     const auto hit = m_registrations.find({window, identifier});
     if (hit == m_registrations.end())
         return false;
+    qCDebug(lcHotKeys) << "released" << window << identifier;
     ungrab(hit->second);
     m_grabs.erase(hit->second);
     m_registrations.erase(hit);
@@ -150,6 +154,8 @@ bool XcbHotKeyBackend::nativeEventFilter(const QByteArray &eventType, void *mess
         return false;
     const quint16 modifiers = key->state & (ShiftMask | ControlMask | AltMask | WinMask);
     const auto hit = m_grabs.find({key->detail, modifiers});
+    qCDebug(lcHotKeys) << (type == XCB_KEY_PRESS ? "press" : "release") << key->detail << modifiers
+                       << (hit == m_grabs.end() ? "not ours" : "ours");
     if (hit == m_grabs.end())
         return false;
     if (type == XCB_KEY_PRESS)

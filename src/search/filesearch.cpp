@@ -40,8 +40,13 @@ bool FileSearch::AddFiles(const QString &folder, const QString &pattern)
         return false;
     }
     const QString path = withTrailingSeparator(folder);
-    if (!enter(path))
-        return true;
+    const bool searchedFolder = m_visited.empty();
+    if (!enter(path)) {
+        // A sub-folder that went or cannot be read is passed over; the
+        // searched folder itself failing fails the search.
+        m_failed = searchedFolder;
+        return !searchedFolder;
+    }
     const FindOptions everything{true, true, false};
     for (const FoundFile &file : findFiles(path, pattern, everything)) {
         const QString full = path + file.name;

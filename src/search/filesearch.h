@@ -32,6 +32,8 @@ public:
 
     const std::vector<FoundEntry> &found() const { return m_found; }
     bool stopped() const { return m_stopped; }
+    // The searched folder itself could not be entered: gone or unreadable.
+    bool failed() const { return m_failed; }
 
 private:
     bool enter(const QString &path);
@@ -41,4 +43,5 @@ private:
     std::vector<FoundEntry> m_found;
     std::vector<FileIdentity> m_visited;
     bool m_stopped = false;
+    bool m_failed = false;
 };

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -103,7 +104,9 @@ void TForm11::StartButtonClick()
         m_prompter.error(error);
     if (!errors.isEmpty())
         return;
-    const QString folder = withTrailingSeparator(typed);
+    // Entries keep full paths: a relative one would name other files once
+    // the working folder changes.
+    const QString folder = withTrailingSeparator(QDir(typed).absolutePath());
     if (!m_services.files->isDirectory(folder)) {
         m_prompter.error(QStringLiteral("Directory Does Not Exist ") + typed);
         return;
@@ -113,7 +116,7 @@ void TForm11::StartButtonClick()
     m_stopRequested = false;
     StartButton->setEnabled(false);
     StopButton->setEnabled(true);
-    const bool walked = searchTree(folder, typeIndex);
+    const bool walked = searchTree(folder, typeIndex, typed);
     m_searching = false;
     StartButton->setEnabled(true);
     StopButton->setEnabled(false);
@@ -124,19 +127,23 @@ void TForm11::StartButtonClick()
 }
 
 // False when Stop ended the search; what was listed by then stays.
-bool TForm11::searchTree(const QString &folder, int typeIndex)
+bool TForm11::searchTree(const QString &folder, int typeIndex, const QString &typed)
 {
-    WaitCursor hourglass;
-    setStatus(QStringLiteral("Searching For Files"));
-    letMessagesRun();
     FileSearch search(*m_services.files, [this] {
         letMessagesRun();
         return !m_stopRequested;
     });
-    search.run(folder, searchTypes().at(typeIndex).patterns);
-    if (!search.stopped())
-        listResults(search.found());
-    finishSearch(ListView1->count());
+    {
+        WaitCursor hourglass;
+        setStatus(QStringLiteral("Searching For Files"));
+        letMessagesRun();
+        search.run(folder, searchTypes().at(typeIndex).patterns);
+        if (!search.stopped() && !search.failed())
+            listResults(search.found());
+        finishSearch(ListView1->count());
+    }
+    if (search.failed())
+        m_prompter.error(QStringLiteral("Directory Does Not Exist ") + typed);
     return !search.stopped() && !m_stopRequested;
 }
 
@@ -199,8 +206,7 @@ bool TForm11::event(QEvent *event)
 
 void TForm11::ShowHint(const QString &hint)
 {
-    if (!hint.isEmpty())
-        setStatus(QStringLiteral("  ") + hint);
+    setStatus(QStringLiteral("  ") + hint);
 }
 
 void TForm11::closeEvent(QCloseEvent *event)

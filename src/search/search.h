@@ -132,7 +132,7 @@ private:
     void setGauge(int position);
     void letMessagesRun();
     void clearResults();
-    bool searchTree(const QString &folder, int typeIndex);
+    bool searchTree(const QString &folder, int typeIndex, const QString &typed);
     void listResults(const std::vector<struct FoundEntry> &found);
     void finishSearch(qsizetype found);
 

@@ -172,8 +172,10 @@ void TForm11::Rename1Click()
     FileHousekeeping housekeeping(*m_services.files, m_prompter, copier);
     if (!housekeeping.renameFile(folderPart(path), namePart(path), newName))
         return;
+    // The new name counts from the entry's folder unless it is a full path.
+    const QString newPath = QDir(folderPart(path)).filePath(newName);
     const QString caption = ListView1->items()->caption(row);
-    renameEntry(row, folderPart(path) + newName, folderPart(caption) + newName);
+    renameEntry(row, newPath, QDir::isAbsolutePath(newName) ? newPath : folderPart(caption) + newName);
     setStatus(QStringLiteral("File Renamed"));
 }
 
@@ -182,7 +184,7 @@ void TForm11::Rename1Click()
 void TForm11::ListView1Edited(const QString &path, const QString &newText)
 {
     const int row = rowOfPath(path);
-    if (row < 0 || newText == path)
+    if (row < 0)
         return;
     // A bare name stays in the entry's folder rather than the working one.
     const QString target = QDir::isRelativePath(newText) && !newText.isEmpty() ? folderPart(path) + newText : newText;

@@ -50,16 +50,16 @@ const MenuItem HelpItems[] = {
 };
 
 const MenuItem ListPopupItems[] = {
-    {"Move2", "&Move", "", "Move Selected Files", 0, "Move1Click"},
-    {"Copy2", "&Copy", "", "Copy Selected Files", 0, "Move1Click"},
-    {"Rename2", "&Rename", "", "Rename File", 0, "Rename1Click"},
-    {"Delete2", "&Delete", "", "Delete Selected Files", 0, "Delete1Click"},
-    {"Properties1", "&Properties", "", "File Properties", 0, "Properties2Click"},
+    {"Move2", "&Move", "", "Move Selected Files", 21, "Move1Click"},
+    {"Copy2", "&Copy", "", "Copy Selected Files", 16, "Move1Click"},
+    {"Rename2", "&Rename", "", "Rename File", 8, "Rename1Click"},
+    {"Delete2", "&Delete", "", "Delete Selected Files", 17, "Delete1Click"},
+    {"Properties1", "&Properties", "", "File Properties", 7, "Properties2Click"},
     Separator,
-    {"Convert2", "C&onvert", "", "Convert Images", 0, "Convert1Click"},
-    {"LaunchApp1", "&Launch App", "", "Launch Associated Application", 0, "LaunchApp1Click"},
-    {"ToClipboard2", "&To Clipboard", "", "Copy Image To Clipboard", 0, "ToClipboard1Click"},
-    {"View2", "&View", "", "View Image Full Size", 0, "View1Click"},
+    {"Convert2", "C&onvert", "", "Convert Images", 6, "Convert1Click"},
+    {"LaunchApp1", "&Launch App", "", "Launch Associated Application", 33, "LaunchApp1Click"},
+    {"ToClipboard2", "&To Clipboard", "", "Copy Image To Clipboard", 24, "ToClipboard1Click"},
+    {"View2", "&View", "", "View Image Full Size", 25, "View1Click"},
     Separator,
     {"WhatsThis2", "&What's This?", "", "Help On Image List", 0, "WhatsThis2Click"},
     Separator,
@@ -103,6 +103,7 @@ void TForm11::createControls()
     ListView1->setViewStyle(ImageListView::ViewStyle::Report);
     ListView1->setColumnWidths(290, 110, 120);
     ListView1->setStatusTip(QStringLiteral("Image List"));
+    ListView1->setProperty("helpContext", 2);
     ListView1->setCaptionsEditable(true);
     listLayout->addWidget(ListView1);
     layout->addWidget(Panel2, 1);
@@ -117,6 +118,7 @@ QFrame *TForm11::createControlPanel()
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setFixedHeight(65);
     Panel1->setStatusTip(QStringLiteral("Controls"));
+    Panel1->setProperty("helpContext", 35);
     auto *row = new QHBoxLayout(Panel1);
     row->setContentsMargins(6, 2, 6, 2);
     auto *fields = new QVBoxLayout;
@@ -147,14 +149,15 @@ QFrame *TForm11::createControlPanel()
     auto *buttons = new QGridLayout;
     buttons->setSpacing(4);
     row->addLayout(buttons);
+    // Made in tab order; the grid places them.
     StartButton = addButton(Panel1, buttons, 0, 0, "StartButton", "S&earch", "Start Search");
     StopButton = addButton(Panel1, buttons, 0, 1, "StopButton", "S&top", "Stop Search");
     StopButton->setEnabled(false);
     SearchButton = addButton(Panel1, buttons, 0, 2, "SearchButton", "&Browse", "Select Search Path");
-    ExitButton = addButton(Panel1, buttons, 0, 3, "ExitButton", "E&xit", "Exit Search Window");
     CopyButton = addButton(Panel1, buttons, 1, 0, "CopyButton", "&Copy", "Copy Selected Files");
     MoveButton = addButton(Panel1, buttons, 1, 1, "MoveButton", "M&ove", "Move Selected Files");
     DeleteButton = addButton(Panel1, buttons, 1, 2, "DeleteButton", "&Delete", "Delete Selected Files");
+    ExitButton = addButton(Panel1, buttons, 0, 3, "ExitButton", "E&xit", "Exit Search Window");
     return Panel1;
 }
 
@@ -185,14 +188,11 @@ void TForm11::createStatusBar()
 void TForm11::createMenus()
 {
     QMenuBar *bar = menuBar();
-    File1 = bar->addMenu(QStringLiteral("&File"));
-    File1->setObjectName(QStringLiteral("File1"));
+    File1 = addMenuHeading(bar, "File1", "&File", "File Options", 21);
     addMenuItems(File1, FileItems, this);
-    Image1 = bar->addMenu(QStringLiteral("I&mage"));
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = addMenuHeading(bar, "Image1", "I&mage", "Image Options", 22);
     addMenuItems(Image1, ImageItems, this);
-    Help1 = bar->addMenu(QStringLiteral("&Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
+    Help1 = addMenuHeading(bar, "Help1", "&Help", "Help!", 32);
     addMenuItems(Help1, HelpItems, this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

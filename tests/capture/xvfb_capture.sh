@@ -15,6 +15,7 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export PIXMOOR_CAPTURE_LOG=$work/captures.log QT_QPA_PLATFORM=xcb
+export QT_LOGGING_RULES="pixmoor.hotkeys.debug=true;pixmoor.capture.debug=true"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -23,7 +24,7 @@ for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -
 
 xlogo -geometry 320x240+300+200 &
 logo=$(xdotool search --sync --class xlogo | head -1)
-"$program" &
+"$program" 2> "$work/program.log" &
 main=$(xdotool search --sync --onlyvisible --name '^Pixmoor$' | head -1)
 
 # Each step waits for what it needs instead of sleeping a fixed time: the
@@ -39,9 +40,10 @@ wait_until() {
 }
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 is_hidden() { xwininfo -id "$1" 2>/dev/null | grep -q IsUnMapped; }
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 information_box() { xdotool search --onlyvisible --name '^Information$' 2>/dev/null | head -1; }
 has_information_box() { [ -n "$(information_box)" ]; }
-log_lines() { wc -l < "$PIXMOOR_CAPTURE_LOG" 2>/dev/null || echo 0; }
+log_lines() { if [ -f "$PIXMOOR_CAPTURE_LOG" ]; then wc -l < "$PIXMOOR_CAPTURE_LOG"; else echo 0; fi; }
 has_log_line() { [ "$(log_lines)" -ge "$1" ]; }
 
 describe_desktop() {
@@ -51,6 +53,8 @@ describe_desktop() {
   done
   echo "capture log:" >&2
   cat "$PIXMOOR_CAPTURE_LOG" >&2 2>/dev/null || true
+  echo "program log:" >&2
+  tail -30 "$work/program.log" >&2
 }
 
 activate() {
@@ -60,17 +64,20 @@ activate() {
 
 # Chooses the Image menu item with mnemonic $1 and answers its prompt, so
 # that the program hides waiting for the hot key. A key lost on a busy
-# machine is pressed again, up to three times.
+# machine is pressed again, up to three times. The program must be back
+# from the last capture first: only then does hiding mean it is armed.
 arm() {
+  wait_until 100 is_viewable "$main" || { describe_desktop; fail "the program did not come back"; }
   for _ in 1 2 3; do
-    activate "$main" || continue
-    xdotool key alt+m
-    sleep 0.5
-    xdotool key "$1"
-    if wait_until 100 has_information_box; then
-      activate "$(information_box)" && xdotool key Return
-    else
-      xdotool key Escape Escape
+    if activate "$main"; then
+      xdotool key alt+m
+      sleep 0.5
+      xdotool key "$1"
+      if wait_until 100 has_information_box; then
+        activate "$(information_box)" && xdotool key Return
+      else
+        xdotool key Escape Escape
+      fi
     fi
     wait_until 100 is_hidden "$main" && return 0
   done

@@ -5,6 +5,7 @@
 #include "browse/fileitemmodel.h"
 #include "browse/imagelistview.h"
 #include "dialogs/about.h"
+#include "dialogs/contexthelp.h"
 #include "dialogs/helpcommands.h"
 #include "fileops/copy.h"
 #include "fileops/prop.h"
@@ -34,6 +35,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -50,6 +52,15 @@ void whenShown(std::function<void(Dialog &)> handle)
         else
             whenShown(handle);
     });
+}
+
+bool hasDarkPixels(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 100)
+                return true;
+    return false;
 }
 
 void writeImage(const QString &path)
@@ -160,8 +171,8 @@ private slots:
         QCOMPARE(good.size(), QSize(50, 50));
         QCOMPARE(QColor(good.pixel(25, 25)), QColor(Qt::red));
         const QImage damaged = f.window.ImageList1.at(1).toImage();
-        QVERIFY(damaged != good);
-        QVERIFY(!damaged.isNull());
+        QVERIFY(hasDarkPixels(damaged, QRect(0, 0, 40, 16)));
+        QVERIFY(!hasDarkPixels(damaged, QRect(0, 25, 50, 25)));
     }
 
     void windowKeepsItsSizeAndDatesFit()
@@ -311,8 +322,71 @@ private slots:
         QVERIFY(QFile::exists(other + "/D.bmp"));
         QCOMPARE(f.window.resultPaths(), QStringList({other + "/D.bmp"}));
         f.window.ListView1Edited(other + "/D.bmp", "");
-        QCOMPARE(f.prompter.texts("error"), QStringList({"No Name Provided"}));
+        f.window.ListView1Edited(other + "/D.bmp", other + "/D.bmp");
+        QCOMPARE(f.prompter.texts("error"),
+                 QStringList({"No Name Provided", "File Already Exists " + other + "/D.bmp"}));
         QCOMPARE(f.window.resultPaths(), QStringList({other + "/D.bmp"}));
+    }
+
+    void renameToAFullPathKeepsTheEntryTrue()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        const QString other = f.env.makeFolder("Other");
+        TestEnvironment::writeFile(root + "/B.bmp", 10);
+        f.search(root, 1);
+        f.selectRows({0});
+        whenShown<TForm4>([&](TForm4 &dialog) {
+            dialog.Edit1->setText(other + "/E.bmp");
+            dialog.OkButton->click();
+        });
+        f.window.Rename1Click();
+        QVERIFY(QFile::exists(other + "/E.bmp"));
+        QCOMPARE(f.window.resultPaths(), QStringList({other + "/E.bmp"}));
+        QCOMPARE(f.window.resultCaptions(), QStringList({other + "/E.bmp"}));
+    }
+
+    void relativePathSearchesKeepFullPaths()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        const QString elsewhere = f.env.makeFolder("Elsewhere");
+        TestEnvironment::writeFile(root + "/A.bmp", 10);
+        TestEnvironment::writeFile(elsewhere + "/A.bmp", 10);
+        QVERIFY(QDir::setCurrent(f.env.root()));
+        f.search("Pics", 1);
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/A.bmp"}));
+        // The working folder moves on (browsing does that); delete still
+        // removes the file that was found.
+        QVERIFY(QDir::setCurrent(elsewhere));
+        f.selectRows({0});
+        f.prompter.answers.enqueue(Prompter::Button::Ok);
+        f.window.Delete1Click();
+        QVERIFY(!QFile::exists(root + "/A.bmp"));
+        QVERIFY(QFile::exists(elsewhere + "/A.bmp"));
+    }
+
+    void vanishedFolderEndsTheSearch()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        TestEnvironment::writeFile(root + "/A.bmp", 10);
+        // Gone between the check and the walk.
+        QTimer::singleShot(0, [&] { QVERIFY(QDir(root).removeRecursively()); });
+        f.search(root, 1);
+        QCOMPARE(f.prompter.texts("error"), QStringList({"Directory Does Not Exist " + root}));
+        QCOMPARE(f.window.statusText(), QString("No Files Found"));
+        QCOMPARE(f.window.ListView1->count(), 0);
+    }
+
+    void helpTopicsForF1()
+    {
+        SearchFixture f;
+        QCOMPARE(ContextHelp::contextFor(f.window.PathEdit), 35);
+        QCOMPARE(ContextHelp::contextFor(f.window.ListView1->activeView()), 2);
+        const QList<QPair<QMenu *, int>> headings = {{f.window.File1, 21}, {f.window.Image1, 22}, {f.window.Help1, 32}};
+        for (const auto &[menu, context] : headings)
+            QCOMPARE(menu->menuAction()->property("helpContext").toInt(), context);
     }
 
     void deleteRemovesFilesAndEntries()

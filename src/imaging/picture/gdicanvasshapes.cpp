@@ -285,11 +285,13 @@ void GdiCanvas::selectClipPath(int mode)
     QPainterPath device = m_toDevice.map(m_path);
     device.setFillRule(rule);
     if (reasonable(device.boundingRect())) {
-        // Only the part over the device can clip anything; cutting the path
-        // to it also keeps Qt's polygon regions small (very tall ones leak).
-        QPainterPath overDevice;
-        overDevice.addRect(QRectF(m_deviceBounds).adjusted(-1, -1, 1, 1));
-        combineClip(QRegion(device.intersected(overDevice).toFillPolygon().toPolygon(), rule), mode);
+        // Qt gives up on (and leaks) regions of polygons taller than about
+        // 100,000 pixels, so the path is cut to the device and a margin that
+        // a later clip offset may still bring into view.
+        constexpr int Margin = 30000;
+        QPainterPath aroundDevice;
+        aroundDevice.addRect(QRectF(m_deviceBounds).adjusted(-Margin, -Margin, Margin, Margin));
+        combineClip(QRegion(device.intersected(aroundDevice).toFillPolygon().toPolygon(), rule), mode);
     }
     abortPath();
 }

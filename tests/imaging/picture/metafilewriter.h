@@ -50,7 +50,7 @@ namespace emfrec {
 enum : quint32 {
     PolyBezier = 2, Polygon = 3, Polyline = 4, SetWindowExtEx = 9, SetWindowOrgEx = 10, SetViewportExtEx = 11,
     SetViewportOrgEx = 12, SetMapMode = 17, SetBkMode = 18, SetPolyFillMode = 19, SetRop2 = 20,
-    SetTextAlign = 22, SetTextColor = 24, SetBkColor = 25, MoveToEx = 27, ExcludeClipRect = 29,
+    SetTextAlign = 22, SetTextColor = 24, SetBkColor = 25, OffsetClipRgn = 26, MoveToEx = 27, ExcludeClipRect = 29,
     IntersectClipRect = 30, SaveDc = 33, RestoreDc = 34, SetWorldTransform = 35, ModifyWorldTransform = 36,
     SelectObject = 37, CreatePen = 38, CreateBrushIndirect = 39, DeleteObject = 40, Ellipse = 42,
     Rectangle = 43, RoundRect = 44, Arc = 45, Chord = 46, Pie = 47, LineTo = 54, BeginPath = 59, EndPath = 60,

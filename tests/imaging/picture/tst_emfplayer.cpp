@@ -165,6 +165,15 @@ void TestEmfPlayer::clipping_data()
     hugePath.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
     QTest::newRow("clip path far beyond the picture") << hugePath.bytes() << QPoint(20, 80) << QPoint(80, 20);
 
+    // A clip path mostly off the picture, moved onto it afterwards.
+    EmfWriter moved = canvas();
+    moved.add(BeginPath).add(MoveToEx, Params().s32(-20000).s32(0)).add(LineTo, Params().s32(50).s32(0));
+    moved.add(LineTo, Params().s32(50).s32(100)).add(LineTo, Params().s32(-20000).s32(100));
+    moved.add(CloseFigure).add(EndPath).add(SelectClipPath, Params().u32(5));
+    moved.add(OffsetClipRgn, Params().s32(20030).s32(0));
+    moved.brush(1, Green).select(1).shape(Rectangle, QRect(0, 0, 100, 100));
+    QTest::newRow("clip path moved onto the picture") << moved.bytes() << QPoint(75, 50) << QPoint(10, 50);
+
     EmfWriter saved = canvas();
     saved.add(SaveDc).shape(IntersectClipRect, QRect(0, 0, 10, 10)).add(RestoreDc, Params().s32(-1));
     saved.brush(1, Green).select(1).shape(Rectangle, QRect(50, 0, 50, 100));
