@@ -38,6 +38,28 @@ private slots:
         QCOMPARE(search.found().at(1).caption, (root + "/old/b.bmp").toLower());
     }
 
+    void onlyTheSearchedFolderFailingFailsTheSearch()
+    {
+        TestEnvironment env;
+        const QString root = env.makeFolder("Pics");
+        FileSearch missing(systemFileSystem(), {});
+        QVERIFY(!missing.run(root + "/gone", {"*.bmp"}));
+        QVERIFY(missing.failed());
+        QVERIFY(missing.found().empty());
+        // A sub-folder that vanishes after it was listed is passed over.
+        QDir(root).mkpath("Sub");
+        TestEnvironment::writeFile(root + "/a.bmp", 10);
+        int folders = 0;
+        FileSearch walk(systemFileSystem(), [&] {
+            if (++folders == 2)
+                QDir(root + "/Sub").removeRecursively();
+            return true;
+        });
+        QVERIFY(walk.run(root, {"*.bmp"}));
+        QVERIFY(!walk.failed());
+        QCOMPARE(paths(walk), QStringList({root + "/a.bmp"}));
+    }
+
     void dottedFoldersAreNeverEntered()
     {
         TestEnvironment env;
