@@ -116,6 +116,18 @@ struct SearchFixture
     {
         return window.ListView1->items()->index(row, column).data().toString();
     }
+    // Renames the selected entry through the dialog; the path it showed.
+    QString renameSelectedTo(const QString &newName)
+    {
+        QString shown;
+        whenShown<TForm4>([&](TForm4 &dialog) {
+            shown = dialog.Label2->text();
+            dialog.Edit1->setText(newName);
+            dialog.OkButton->click();
+        });
+        window.Rename1Click();
+        return shown;
+    }
     // Every type searched in a folder holding a broken icon and a 40 x 30
     // picture, listed in that order.
     QString searchPictureAndBrokenIcon()
@@ -296,21 +308,14 @@ private slots:
         TestEnvironment::writeFile(root + "/Old/B.bmp", 10);
         f.search(root, 1);
         f.selectRows({0});
-        QString label;
-        whenShown<TForm4>([&](TForm4 &dialog) {
-            label = dialog.Label2->text();
-            dialog.Edit1->setText("C.bmp");
-            dialog.OkButton->click();
-        });
-        f.window.Rename1Click();
-        QCOMPARE(label, root + "/Old/B.bmp");
+        QCOMPARE(f.renameSelectedTo("C.bmp"), root + "/Old/B.bmp");
         QVERIFY(QFile::exists(root + "/Old/C.bmp"));
         QCOMPARE(f.window.resultPaths(), QStringList({root + "/Old/C.bmp"}));
         QCOMPARE(f.window.resultCaptions(), QStringList({(root + "/Old/").toLower() + "C.bmp"}));
         QCOMPARE(f.window.statusText(), QString("File Renamed"));
     }
 
-    void renameInPlaceEditsTheRealPath()
+    void renamesByFullPath()
     {
         SearchFixture f;
         const QString root = f.env.makeFolder("Pics");
@@ -326,24 +331,12 @@ private slots:
         QCOMPARE(f.prompter.texts("error"),
                  QStringList({"No Name Provided", "File Already Exists " + other + "/D.bmp"}));
         QCOMPARE(f.window.resultPaths(), QStringList({other + "/D.bmp"}));
-    }
-
-    void renameToAFullPathKeepsTheEntryTrue()
-    {
-        SearchFixture f;
-        const QString root = f.env.makeFolder("Pics");
-        const QString other = f.env.makeFolder("Other");
-        TestEnvironment::writeFile(root + "/B.bmp", 10);
-        f.search(root, 1);
+        // The dialog takes a full path as it stands.
         f.selectRows({0});
-        whenShown<TForm4>([&](TForm4 &dialog) {
-            dialog.Edit1->setText(other + "/E.bmp");
-            dialog.OkButton->click();
-        });
-        f.window.Rename1Click();
-        QVERIFY(QFile::exists(other + "/E.bmp"));
-        QCOMPARE(f.window.resultPaths(), QStringList({other + "/E.bmp"}));
-        QCOMPARE(f.window.resultCaptions(), QStringList({other + "/E.bmp"}));
+        f.renameSelectedTo(root + "/E.bmp");
+        QVERIFY(QFile::exists(root + "/E.bmp"));
+        QCOMPARE(f.window.resultPaths(), QStringList({root + "/E.bmp"}));
+        QCOMPARE(f.window.resultCaptions(), QStringList({root + "/E.bmp"}));
     }
 
     void relativePathSearchesKeepFullPaths()
