@@ -23,7 +23,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 
 namespace {
 // The folder part of a path: up to and including its last separator.

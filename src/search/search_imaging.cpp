@@ -23,7 +23,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
