@@ -109,7 +109,8 @@ void TForm1::hideForCapture()
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible() && window != this)
             m_hiddenForCapture.append(window);
-    setWindowState(windowState() | Qt::WindowMinimized);
+    // Hidden, not minimised first: a window manager handling the minimise
+    // request after the window was shown again would keep it minimised.
     hide();
     for (const QPointer<QWidget> &window : std::as_const(m_hiddenForCapture))
         window->hide();
