@@ -458,7 +458,7 @@ Result describeTiff(Bytes in, ImageInfo &info)
     info.typeCode = QStringLiteral("TIF");
     info.width = int(qMin<quint32>(page.width, INT_MAX));
     info.height = int(qMin<quint32>(page.height, INT_MAX));
-    info.bitsPerPixel = page.bits * page.samples;
+    info.bitsPerPixel = int(qMin<quint32>(quint32(page.bits) * page.samples, INT_MAX));
     float x = 0, y = 0;
     resolutionOf(tif.get(), x, y);
     info.xResolution = int(x + 0.5f);

@@ -74,14 +74,14 @@ QByteArray pcx(int xmin, int xmax, int ymax, int bits, int planes, int bytesPerL
     return h + data;
 }
 
-QByteArray tiff(quint32 width, quint32 height, quint32 stripOffset)
+QByteArray tiff(quint32 width, quint32 height, quint32 stripOffset, quint16 bits, quint16 samples)
 {
     QByteArray out("II*\0", 4);
     append32(out, 8);
     struct Entry { int tag, type; quint32 value; };
     const Entry entries[] = {
-        {256, 4, width}, {257, 4, height}, {258, 3, 8}, {259, 3, 1}, {262, 3, 1},
-        {273, 4, stripOffset}, {277, 3, 1}, {278, 4, height}, {279, 4, width * height},
+        {256, 4, width}, {257, 4, height}, {258, 3, bits}, {259, 3, 1}, {262, 3, 1},
+        {273, 4, stripOffset}, {277, 3, samples}, {278, 4, height}, {279, 4, width * height},
     };
     append16(out, int(std::size(entries)));
     for (const Entry &e : entries) {

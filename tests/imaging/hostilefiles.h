@@ -14,7 +14,7 @@ QByteArray bitmap(qint32 width, qint32 height, int bits, int compression, const 
 // A PCX header (version 5) followed by data.
 QByteArray pcx(int xmin, int xmax, int ymax, int bits, int planes, int bytesPerLine, const QByteArray &data);
 // A minimal uncompressed 8-bit grey TIFF whose strip is at stripOffset.
-QByteArray tiff(quint32 width, quint32 height, quint32 stripOffset);
+QByteArray tiff(quint32 width, quint32 height, quint32 stripOffset, quint16 bits = 8, quint16 samples = 1);
 // PNG chunks: replaces the payload of the first chunk of `type`, fixing its CRC.
 QByteArray replacePngChunk(const QByteArray &png, const QByteArray &type, const QByteArray &payload);
 // Overwrites a 16-bit big- or little-endian value at offset.

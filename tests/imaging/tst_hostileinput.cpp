@@ -189,6 +189,8 @@ static void addPngGifJpegTiffRows()
     QTest::newRow("tiff 100000 wide") << FileFormat::Tiff << hostile::tiff(100000, 10, 8) << int(imagelib::TooLarge);
     QTest::newRow("tiff strip beyond the file") << FileFormat::Tiff << hostile::tiff(16, 16, 100000) << int(imagelib::BadFormat);
     QTest::newRow("tiff zero wide") << FileFormat::Tiff << hostile::tiff(0, 16, 8) << int(imagelib::BadFormat);
+    QTest::newRow("tiff 65535 samples of 65535 bits")
+        << FileFormat::Tiff << hostile::tiff(16, 16, 8, 65535, 65535) << int(imagelib::Unsupported);
 }
 
 void TestHostileInput::craftedFiles_data()
