@@ -11,17 +11,45 @@ packages=(
   libx11-dev libxcb1-dev libx11-xcb-dev
   # testing: X server, independent decoders and converters, fuzzing
   xvfb xauth fonts-dejavu-core openbox xdotool x11-apps x11-utils
-  imagemagick libmagickcore-6.q16-6-extra libjpeg-turbo-progs libtiff-tools
-  libwmf-bin emf2svg librsvg2-bin sane-utils binutils-mingw-w64-i686
+  imagemagick libmagickcore-6.q16-6-extra graphicsmagick libjpeg-turbo-progs libtiff-tools
+  libwmf-bin emf2svg librsvg2-bin poppler-utils sane-utils binutils-mingw-w64-i686
   clang libclang-rt-14-dev
 )
+
+# Every program a test or a script runs, and the package that brings it.
+# Checked after installing, so a missing one stops the run here, by name,
+# rather than as a puzzling test failure later.
+commands=(
+  convert:imagemagick identify:imagemagick gm:graphicsmagick
+  cjpeg:libjpeg-turbo-progs djpeg:libjpeg-turbo-progs
+  tiffcp:libtiff-tools tiffinfo:libtiff-tools tiff2bw:libtiff-tools
+  wmf2svg:libwmf-bin emf2svg-conv:emf2svg rsvg-convert:librsvg2-bin
+  pdfinfo:poppler-utils pdftotext:poppler-utils pdftoppm:poppler-utils
+  scanimage:sane-utils i686-w64-mingw32-windres:binutils-mingw-w64-i686
+  Xvfb:xvfb xvfb-run:xvfb openbox:openbox xdotool:xdotool
+  xwininfo:x11-utils xprop:x11-utils clang:clang ninja:ninja-build cmake:cmake
+)
+
+check_commands() {
+  local status=0 entry
+  for entry in "${commands[@]}"; do
+    if ! command -v "${entry%%:*}" > /dev/null; then
+      echo "Missing program ${entry%%:*}: install the Debian package ${entry#*:}." >&2
+      status=1
+    fi
+  done
+  return $status
+}
 
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
     || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  check_commands
+  exit
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages: ${missing[*]}; run this script as root to install them." >&2
@@ -29,3 +57,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 apt-get update
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+check_commands
