@@ -1,5 +1,5 @@
-// libFuzzer harness for the icon loader: every image of the file decoded,
-// the chosen one read back.
+// libFuzzer harness for the icon loader: every entry's header read, the
+// preferred readable entry decoded and read back.
 #include "imaging/picture/iconimage.h"
 
 #include <cstddef>

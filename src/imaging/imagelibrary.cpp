@@ -208,6 +208,21 @@ Result readImageData(const uchar *data, qint64 size, FileFormat format, const Re
     return Success;
 }
 
+Result decodeEmbeddedImage(const uchar *data, qint64 size, FileFormat format, const Limits &limits, QImage &out)
+{
+    out = QImage();
+    if (!data || size <= 0)
+        return ReadFailed;
+    ReadOptions options;
+    options.limits = limits;
+    QImage decoded;
+    const Result result = decode({data, size}, format, options, decoded);
+    if (result != Success)
+        return result;
+    out = decoded.convertToFormat(QImage::Format_ARGB32);
+    return out.isNull() ? OutOfMemory : Success;
+}
+
 Result readImage(const QString &path, FileFormat format, const ReadOptions &options, QImage &out)
 {
     out = QImage();

@@ -93,6 +93,11 @@ Result readImage(const QString &path, FileFormat format, const ReadOptions &opti
 Result readImageData(const uchar *data, qint64 size, FileFormat format, const ReadOptions &options,
                      QImage &out);
 
+// A picture embedded in another file (an icon's PNG entry, a metafile's
+// JPEG or PNG bitmap) as the file holds it: ARGB32 with its transparency,
+// through the same decoders and limits as readImage.
+Result decodeEmbeddedImage(const uchar *data, qint64 size, FileFormat format, const Limits &limits, QImage &out);
+
 // The picture at a depth as readImage delivers it: RGB32 for 24, otherwise
 // Indexed8 with the VGA palette (0), black and white (1) or a palette chosen
 // for the picture (4, 8). dither selects error diffusion. A picture whose

@@ -23,6 +23,11 @@ namespace {
 // A progressive file may hold thousands of tiny scans that take minutes to
 // decode; no real file needs more than a few dozen.
 constexpr int MaxScans = 1000;
+// libjpeg's working memory: a progressive file keeps every coefficient of
+// the picture however small the output, and a 100-byte header can claim
+// 200 megapixels. Past this libjpeg fails (it has no backing store) before
+// allocating; enough for progressive photos of 85 MP (4:2:0) or 42 MP (4:4:4).
+constexpr long MaxWorkingMemory = 256L * 1024 * 1024;
 
 struct ErrorManager
 {
@@ -79,6 +84,7 @@ bool readHeader(Decoder &d, Bytes in)
         return false;
     }
     jpeg_create_decompress(&d.cinfo);
+    d.cinfo.mem->max_memory_to_use = MaxWorkingMemory;
     d.progress.progress_monitor = limitScans;
     d.cinfo.progress = &d.progress;
     jpeg_mem_src(&d.cinfo, in.data, static_cast<unsigned long>(in.size));
@@ -87,8 +93,10 @@ bool readHeader(Decoder &d, Bytes in)
     return true;
 }
 
-// Plain: decodes into rows prepared by the caller.
-bool readPixels(Decoder &d, uchar **rows)
+// Plain: starts decoding at the chosen scale. libjpeg sets up its working
+// memory here (and reads every scan of a progressive file), so a file that
+// needs too much fails before the picture is allocated.
+bool startDecoding(Decoder &d)
 {
     if (setjmp(d.error.jump))
         return false;
@@ -96,12 +104,28 @@ bool readPixels(Decoder &d, uchar **rows)
     d.cinfo.scale_denom = 8;
     d.cinfo.out_color_space = d.outSpace;
     jpeg_start_decompress(&d.cinfo);
+    return true;
+}
+
+// Plain: decodes into rows prepared by the caller.
+bool readPixels(Decoder &d, uchar **rows)
+{
+    if (setjmp(d.error.jump))
+        return false;
     while (d.cinfo.output_scanline < d.cinfo.output_height && !d.error.hitEnd)
         jpeg_read_scanlines(&d.cinfo, rows + d.cinfo.output_scanline, d.cinfo.output_height - d.cinfo.output_scanline);
     if (d.error.hitEnd)
         return false;
     jpeg_finish_decompress(&d.cinfo);   // a missing end marker alone loses nothing
     return true;
+}
+
+Result failureOf(const Decoder &d)
+{
+    if (d.error.hitEnd)
+        return ReadFailed;
+    const int code = d.error.pub.msg_code;
+    return code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY ? OutOfMemory : BadFormat;
 }
 
 // Plain: output size for a scale, without decoding.
@@ -195,17 +219,16 @@ Result decodeInto(Decoder &d, const ReadOptions &options, QImage &out)
     const int orientation = orientationOf(d.cinfo);
     d.outSpace = outputSpace(d.cinfo);
     d.scaleNumerator = scaleFor(d, options.atLeast, orientationSwapsAxes(orientation));
-    qint64 width = 0, height = 0;
-    if (!outputSize(d, d.scaleNumerator, width, height))
-        return BadFormat;
-    QImage image = allocateFor(d.outSpace, width, height);
+    if (!startDecoding(d) || d.error.hitEnd)
+        return failureOf(d);
+    QImage image = allocateFor(d.outSpace, d.cinfo.output_width, d.cinfo.output_height);
     if (image.isNull())
         return OutOfMemory;
     std::vector<uchar *> rows(size_t(image.height()));
     for (int y = 0; y < image.height(); ++y)
         rows[size_t(y)] = image.scanLine(y);
     if (!readPixels(d, rows.data()))
-        return d.error.hitEnd ? ReadFailed : BadFormat;
+        return failureOf(d);
     if (d.outSpace == JCS_CMYK)
         cmykToRgb(image, d.cinfo.saw_Adobe_marker);
     out = applyOrientation(image, orientation);

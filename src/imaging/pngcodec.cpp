@@ -24,6 +24,7 @@ struct Reader
     Bytes in;
     qint64 position;
     bool truncated;
+    bool beyondLimits;    // libpng refused the header's size
     png_uint_32 width;
     png_uint_32 height;
     int bitDepth;
@@ -36,7 +37,31 @@ struct Reader
     png_longjmp(png, 1);
 }
 
-void onWarning(png_structp, png_const_charp) {}
+// A header beyond the size limits is only warned about, then refused as
+// invalid: the warning tells the two apart.
+void onWarning(png_structp png, png_const_charp message)
+{
+    if (auto *r = static_cast<Reader *>(png_get_error_ptr(png)); r && std::strstr(message, "exceeds user limit"))
+        r->beyondLimits = true;
+}
+
+// Beyond its pixels a file can only make libpng hold this much: a chunk
+// declaring more fails the read before anything is allocated for it.
+constexpr png_alloc_size_t MaxChunkBytes = 4 * 1024 * 1024;
+constexpr png_uint_32 MaxCachedChunks = 64;
+
+// Only the image's header, palette, transparency, data and resolution are
+// used; every other chunk (texts, colour profiles, unknown ones) is skipped
+// unread rather than allocated and decompressed.
+void readOnlyWhatWeShow(png_structp png, png_uint_32 maxSide)
+{
+    png_set_user_limits(png, maxSide, maxSide);
+    png_set_chunk_malloc_max(png, MaxChunkBytes);
+    png_set_chunk_cache_max(png, MaxCachedChunks);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    static const png_byte resolution[] = {'p', 'H', 'Y', 's', '\0'};
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_AS_DEFAULT, resolution, 1);
+}
 
 void readFromMemory(png_structp png, png_bytep out, size_t length)
 {
@@ -50,7 +75,7 @@ void readFromMemory(png_structp png, png_bytep out, size_t length)
 }
 
 // Plain: signature, header and the chunks before the image data.
-bool readInfo(Reader &r)
+bool readInfo(Reader &r, png_uint_32 maxSide)
 {
     r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r, onError, onWarning);
     r.info = r.png ? png_create_info_struct(r.png) : nullptr;
@@ -59,6 +84,7 @@ bool readInfo(Reader &r)
     if (setjmp(png_jmpbuf(r.png)))
         return false;
     png_set_read_fn(r.png, &r, readFromMemory);
+    readOnlyWhatWeShow(r.png, maxSide);
     png_read_info(r.png, r.info);
     int interlace = 0;
     png_get_IHDR(r.png, r.info, &r.width, &r.height, &r.bitDepth, &r.colorType, &interlace, nullptr, nullptr);
@@ -234,8 +260,8 @@ Result decodePng(Bytes in, const ReadOptions &options, QImage &out)
     Reader r{};
     r.in = in;
     Result result = Success;
-    if (!readInfo(r))
-        result = r.truncated ? ReadFailed : BadFormat;
+    if (!readInfo(r, png_uint_32(qMax(options.limits.maxSide, 1))))
+        result = r.beyondLimits ? TooLarge : r.truncated ? ReadFailed : BadFormat;
     else
         result = decodeRows(r, options, out);
     png_destroy_read_struct(&r.png, &r.info, nullptr);
@@ -246,7 +272,7 @@ Result describePng(Bytes in, ImageInfo &info)
 {
     Reader r{};
     r.in = in;
-    const bool ok = readInfo(r);
+    const bool ok = readInfo(r, PNG_USER_WIDTH_MAX);   // describing allocates no pixels
     if (ok) {
         info.typeCode = QStringLiteral("PNG");
         info.width = int(qMin<png_uint_32>(r.width, INT_MAX));

@@ -274,6 +274,16 @@ Result readIndexed(TIFF *tif, const Page &p, const Sampling &sampling, QImage &o
     return result;
 }
 
+// One tile is held at a time, by libtiff and by us: a tile may overhang the
+// page but may not hold more pixels than the page or a megapixel.
+bool tilesFitPage(TIFF *tif, const Page &p)
+{
+    quint32 tileWidth = 0, tileHeight = 0;
+    TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
+    TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileHeight);
+    return qint64(tileWidth) * tileHeight <= qMax<qint64>(qint64(p.width) * p.height, 1 << 20);
+}
+
 quint16 tagOrDefault(TIFF *tif, ttag_t tag)
 {
     quint16 value = 0;
@@ -423,6 +433,8 @@ Result decodeTiff(Bytes in, const ReadOptions &options, QImage &out)
     Result result = checkImageSize(page.width, page.height, options.limits);
     if (result != Success)
         return result;
+    if (TIFFIsTiled(tif.get()) && !tilesFitPage(tif.get(), page))
+        return BadFormat;
     const Sampling sampling(int(page.width), int(page.height), options.atLeast);
     if (sampling.reduces() && rowsReadableInPlace(tif.get(), page))
         result = readRowsInPlace(tif.get(), in, page, sampling, out);

@@ -113,6 +113,108 @@ QByteArray replacePngChunk(const QByteArray &png, const QByteArray &type, const 
     return png;
 }
 
+QByteArray insertPngChunk(const QByteArray &png, const QByteArray &type, const QByteArray &payload)
+{
+    const qsizetype data = png.indexOf("IDAT") - 4;
+    QByteArray chunk(4, '\0');
+    put32be(chunk, 0, quint32(payload.size()));
+    QByteArray crc(4, '\0');
+    put32be(crc, 0, crc32(type + payload));
+    return png.left(data) + chunk + type + payload + crc + png.mid(data);
+}
+
+QByteArray pngDeclaringChunk(const QByteArray &type, quint32 length)
+{
+    QByteArray header(13, '\0');
+    put32be(header, 0, 1);
+    put32be(header, 4, 1);
+    header[8] = 8;   // 8 bits
+    header[9] = 2;   // RGB
+    QByteArray ihdr(4, '\0');
+    put32be(ihdr, 0, 13);
+    QByteArray crc(4, '\0');
+    put32be(crc, 0, crc32("IHDR" + header));
+    QByteArray declared(4, '\0');
+    put32be(declared, 0, length);
+    const QByteArray start = QByteArray("\x89PNG\r\n\x1a\n", 8) + ihdr + "IHDR" + header + crc + declared + type;
+    return start + QByteArray(60 - start.size(), 'k');
+}
+
+QByteArray iconHolding(const QByteArray &image, int entries)
+{
+    QByteArray out;
+    append16(out, 0);
+    append16(out, 1);
+    append16(out, entries);
+    const quint32 offset = 6 + 16 * quint32(entries);
+    for (int i = 0; i < entries; ++i) {
+        out.append(char(0));   // 256 x 256
+        out.append(char(0));
+        out.append(char(0));
+        out.append(char(0));
+        append16(out, 1);
+        append16(out, 32);
+        append32(out, quint32(image.size()));
+        append32(out, offset);
+    }
+    return out + image;
+}
+
+namespace {
+
+struct TiffEntry { int tag, type; quint32 count, value; };
+
+// A little-endian TIFF of one directory, entries in tag order.
+QByteArray tiffDirectory(std::initializer_list<TiffEntry> entries)
+{
+    QByteArray out("II*\0", 4);
+    append32(out, 8);
+    append16(out, int(entries.size()));
+    for (const TiffEntry &e : entries) {
+        append16(out, e.tag);
+        append16(out, e.type);
+        append32(out, e.count);
+        append32(out, e.value);
+    }
+    append32(out, 0);
+    return out;
+}
+
+} // namespace
+
+QByteArray tiffWithStripTable(quint32 strips)
+{
+    return tiffDirectory({{256, 4, 1, 16}, {257, 4, 1, strips}, {258, 3, 1, 8}, {259, 3, 1, 1}, {262, 3, 1, 1},
+                          {273, 4, strips, 8}, {277, 3, 1, 1}, {278, 4, 1, 1}, {279, 4, strips, 8}});
+}
+
+QByteArray tiffWithTile(quint32 tileWidth, quint32 tileHeight)
+{
+    return tiffDirectory({{256, 4, 1, 16}, {257, 4, 1, 16}, {258, 3, 1, 8}, {259, 3, 1, 1}, {262, 3, 1, 1},
+                          {277, 3, 1, 1}, {322, 4, 1, tileWidth}, {323, 4, 1, tileHeight}, {324, 4, 1, 8},
+                          {325, 4, 1, tileWidth * tileHeight}});
+}
+
+QByteArray gifClaiming(int screenWidth, int screenHeight, int frameWidth, int frameHeight)
+{
+    QByteArray out("GIF89a");
+    append16(out, screenWidth);
+    append16(out, screenHeight);
+    out.append(char(0x80));   // a global table of two colours
+    out.append(char(0));
+    out.append(char(0));
+    out.append(QByteArray("\0\0\0\xff\xff\xff", 6));
+    out.append(',');
+    append16(out, 0);
+    append16(out, 0);
+    append16(out, frameWidth);
+    append16(out, frameHeight);
+    out.append(char(0));
+    out.append(char(2));   // minimum code size
+    out.append(QByteArray("\x02\x4c\x01\x00;", 5));
+    return out;
+}
+
 void put16(QByteArray &bytes, qsizetype offset, int value, bool bigEndian)
 {
     bytes[offset + (bigEndian ? 1 : 0)] = char(value & 0xFF);

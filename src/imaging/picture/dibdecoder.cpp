@@ -1,7 +1,7 @@
 #include "dibdecoder.h"
 
-#include <QBuffer>
-#include <QImageReader>
+#include "imaging/imagelibrary.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -287,25 +287,22 @@ QImage decodeRle(const ByteView &bits, const Header &h, const QList<QRgb> &palet
     return image;
 }
 
-QImage decodeEmbedded(const ByteView &bits, const Header &h, const Limits &limits, QString *error)
+// The header gives the embedded picture's size (it is what was charged to
+// the allowance): a picture of any other size is refused.
+QImage decodeEmbedded(const ByteView &bits, const Header &h, QString *error)
 {
-    QByteArray copy = bits.bytes().toByteArray();
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, h.compression == BiPng ? "png" : "jpeg");
-    reader.setAllocationLimit(int(limits.maxPixels * 4 / (1024 * 1024)) + 1);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > limits.maxSide || size.height() > limits.maxSide
-        || qint64(size.width()) * size.height() > limits.maxPixels) {
-        fail(error, "embedded image unreadable or too large");
+    const QByteArrayView bytes = bits.bytes();
+    const auto format = h.compression == BiPng ? imagelib::FileFormat::Png : imagelib::FileFormat::Jpeg;
+    const imagelib::Limits declared{qMax(h.width, h.height), qint64(h.width) * h.height};
+    QImage image;
+    if (imagelib::decodeEmbeddedImage(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(), format, declared,
+                                      image)
+            != imagelib::Success
+        || image.size() != QSize(h.width, h.height)) {
+        fail(error, "embedded image unreadable or not of the size its header gives");
         return {};
     }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        fail(error, "embedded image unreadable");
-        return {};
-    }
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return image;
 }
 
 } // namespace
@@ -315,8 +312,12 @@ QImage decode(const ByteView &info, const ByteView &bits, QString *error, const 
     Header h;
     if (!readHeader(info, h, options.limits, error))
         return {};
+    if (options.allowance && !options.allowance->take(qint64(h.width) * h.height)) {
+        fail(error, "bitmaps beyond what one drawing may decode");
+        return {};
+    }
     if (h.compression == BiJpeg || h.compression == BiPng)
-        return decodeEmbedded(bits, h, options.limits, error);
+        return decodeEmbedded(bits, h, error);
     QList<QRgb> palette;
     if (!readPalette(info, h, options.usage, palette)) {
         fail(error, "colour table truncated");

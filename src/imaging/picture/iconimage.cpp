@@ -3,9 +3,13 @@
 #include "byteview.h"
 #include "dibdecoder.h"
 
-#include <QBuffer>
-#include <QImageReader>
+#include "imaging/imagelibrary.h"
+
 #include <QLoggingCategory>
+#include <QtEndian>
+
+#include <algorithm>
+#include <numeric>
 
 Q_LOGGING_CATEGORY(lcIcon, "pixmoor.picture.icon", QtWarningMsg)
 
@@ -24,37 +28,51 @@ bool isPng(const ByteView &data)
 
 QImage decodePng(const ByteView &data, QString *error)
 {
-    QByteArray copy = data.bytes().toByteArray();
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > IconLimits.maxSide || size.height() > IconLimits.maxSide) {
-        *error = QStringLiteral("PNG image unreadable or too large");
-        return {};
-    }
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        *error = QStringLiteral("PNG image unreadable: %1").arg(reader.errorString());
-        return {};
-    }
-    return image.convertToFormat(QImage::Format_ARGB32);
+    const QByteArrayView bytes = data.bytes();
+    QImage image;
+    const imagelib::Result result =
+        imagelib::decodeEmbeddedImage(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
+                                      imagelib::FileFormat::Png, {IconLimits.maxSide, IconLimits.maxPixels}, image);
+    if (result != imagelib::Success)
+        *error = QStringLiteral("PNG image unreadable: %1").arg(imagelib::errorText(result));
+    return image;
 }
 
-bool decodeEntry(const ByteView &file, qint64 entryOffset, IconImage::Entry &entry, QString *error)
+// The entry's size and depth from its own header, without decoding it.
+bool readEntryHeader(const ByteView &file, qint64 entryOffset, IconImage::Entry &entry, QString *error)
 {
-    const qint64 size = file.u32(entryOffset + 8);
-    const qint64 offset = file.u32(entryOffset + 12);
-    if (!file.has(offset, size)) {
+    entry.length = file.u32(entryOffset + 8);
+    entry.offset = file.u32(entryOffset + 12);
+    if (!file.has(entry.offset, entry.length)) {
         *error = QStringLiteral("image data outside the file");
         return false;
     }
-    const ByteView data = file.sub(offset, size);
+    const ByteView data = file.sub(entry.offset, entry.length);
     entry.png = isPng(data);
-    entry.image = entry.png ? decodePng(data, error) : dib::decodeIcon(data, error, IconLimits);
+    if (entry.png && data.has(16, 8)) {
+        const QByteArrayView header = data.bytes().sliced(16, 8);
+        entry.size = QSize(int(qMin<quint32>(qFromBigEndian<quint32>(header.data()), INT_MAX)),
+                           int(qMin<quint32>(qFromBigEndian<quint32>(header.data() + 4), INT_MAX)));
+    } else if (!entry.png && data.has(0, 16)) {
+        entry.size = QSize(data.s32(4), data.s32(8) / 2);   // colours above, mask below
+    }
     entry.bitCount = entry.png ? 32 : data.u16(14);
-    return !entry.image.isNull();
+    const bool fits = entry.size.width() > 0 && entry.size.height() > 0 && entry.size.width() <= IconLimits.maxSide
+                      && entry.size.height() <= IconLimits.maxSide;
+    if (!fits)
+        *error = QStringLiteral("image header unreadable or too large");
+    return fits;
 }
+
+QImage decodeEntry(const ByteView &file, const IconImage::Entry &entry, QString *error)
+{
+    const ByteView data = file.sub(entry.offset, entry.length);
+    return entry.png ? decodePng(data, error) : dib::decodeIcon(data, error, IconLimits);
+}
+
+// Entries are decoded in the order of preference until one reads, and at
+// most this many: a file of thousands of damaged entries costs no more.
+constexpr int MaxDecodeAttempts = 8;
 
 } // namespace
 
@@ -74,27 +92,33 @@ std::shared_ptr<const IconImage> IconImage::load(QByteArrayView bytes, QString *
     QString lastError;
     for (int i = 0; i < count; ++i) {
         Entry entry;
-        if (decodeEntry(file, DirectoryHeaderSize + qint64(i) * DirectoryEntrySize, entry, &lastError))
+        if (readEntryHeader(file, DirectoryHeaderSize + qint64(i) * DirectoryEntrySize, entry, &lastError))
             icon->m_entries.append(entry);
         else
             qCDebug(lcIcon) << "icon entry" << i << "skipped:" << lastError;
     }
-    if (icon->m_entries.isEmpty()) {
+    const QList<int> order = preferenceOrder(icon->m_entries);
+    for (int i = 0; i < order.size() && i < MaxDecodeAttempts && icon->m_image.isNull(); ++i) {
+        icon->m_image = decodeEntry(file, icon->m_entries.at(order[i]), &lastError);
+        icon->m_chosen = order[i];
+    }
+    if (icon->m_image.isNull()) {
         *error = QStringLiteral("no readable image in the icon: %1").arg(lastError);
         return nullptr;
     }
-    icon->m_chosen = chooseEntry(icon->m_entries);
     return icon;
 }
 
-int IconImage::chooseEntry(const QList<Entry> &entries)
+// The 32 x 32 entry first, then the closest in size; the deeper one first
+// among equals, then the earlier one.
+QList<int> IconImage::preferenceOrder(const QList<Entry> &entries)
 {
-    auto distance = [](const Entry &e) { return qAbs(e.image.width() - 32) + qAbs(e.image.height() - 32); };
-    int best = 0;
-    for (int i = 1; i < entries.size(); ++i) {
-        const int d = distance(entries[i]), bestDistance = distance(entries[best]);
-        if (d < bestDistance || (d == bestDistance && entries[i].bitCount > entries[best].bitCount))
-            best = i;
-    }
-    return best;
+    auto distance = [](const Entry &e) { return qAbs(e.size.width() - 32) + qAbs(e.size.height() - 32); };
+    QList<int> order(entries.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int da = distance(entries[a]), db = distance(entries[b]);
+        return da != db ? da < db : entries[a].bitCount > entries[b].bitCount;
+    });
+    return order;
 }
