@@ -21,6 +21,26 @@ struct Limits
     qint64 maxPixels = qint64(1) << 24;
 };
 
+// Pixels that one playback of a metafile may still decode: its bitmaps
+// are charged before they are allocated, and what was spent stays spent,
+// so a few bytes of run-length data repeated in many records cannot add up
+// to gigabytes (or minutes).
+class PixelAllowance
+{
+public:
+    explicit PixelAllowance(qint64 pixels) : m_remaining(pixels) {}
+    bool take(qint64 pixels)
+    {
+        if (pixels > m_remaining)
+            return false;
+        m_remaining -= pixels;
+        return true;
+    }
+
+private:
+    qint64 m_remaining;
+};
+
 struct Options
 {
     ColorUsage usage = ColorUsage::Rgb;
@@ -28,6 +48,7 @@ struct Options
     // the fourth byte is ignored as GDI does for ordinary blits.
     bool keepAlpha = false;
     Limits limits;
+    PixelAllowance *allowance = nullptr;   // none: only the limits apply
 };
 
 // info holds the header and colour table, bits the pixel data. Returns a

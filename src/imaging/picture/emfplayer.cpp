@@ -310,8 +310,7 @@ QImage EmfPlayer::dibAt(const ByteView &r, qint64 infoField, quint32 usage, bool
     const quint32 offBits = r.u32(infoField + 8), bitsSize = r.u32(infoField + 12);
     if (!r.ok() || !r.has(offInfo, infoSize) || !r.has(offBits, bitsSize))
         return {};
-    dib::Options options;
-    options.usage = usage == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb;
+    dib::Options options = m_canvas.bitmapOptions(usage == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb);
     options.keepAlpha = keepAlpha;
     QString error;
     const QImage image = dib::decode(r.sub(offInfo, infoSize), r.sub(offBits, bitsSize), &error, options);

@@ -118,6 +118,14 @@ GdiCanvas::~GdiCanvas()
     m_painter.restore();
 }
 
+dib::Options GdiCanvas::bitmapOptions(dib::ColorUsage usage)
+{
+    dib::Options options;
+    options.usage = usage;
+    options.allowance = &m_bitmapAllowance;
+    return options;
+}
+
 void GdiCanvas::updateTransform()
 {
     const QTransform total = m_state.world * pageTransform(m_state, m_frame) * m_frameToDevice;
@@ -249,6 +257,14 @@ void GdiCanvas::combineClip(const QRegion &deviceRegion, int mode)
     case RgnDiff: m_state.clip = current.subtracted(deviceRegion); break;
     case RgnCopy: m_state.clip = deviceRegion; break;
     default: return;
+    }
+    // Each clip change costs time in proportion to the region's rectangles,
+    // and strips crossing strips multiply them: past this many the clip
+    // widens to its bounding rectangle, drawing more rather than stalling.
+    constexpr int MaxClipRectangles = 16384;
+    if (m_state.clip.rectCount() > MaxClipRectangles) {
+        qCDebug(lcCanvas) << "clip of" << m_state.clip.rectCount() << "rectangles widened to its bounds";
+        m_state.clip = m_state.clip.boundingRect();
     }
     m_state.clipped = true;
     applyClip();

@@ -5,6 +5,7 @@
 // to viewport mapping, then the metafile frame stretched onto the target.
 #pragma once
 
+#include "dibdecoder.h"
 #include "gdistate.h"
 
 #include <QFont>
@@ -35,7 +36,12 @@ public:
     GdiCanvas(const GdiCanvas &) = delete;
     GdiCanvas &operator=(const GdiCanvas &) = delete;
 
+    // A drawing decodes at most this many bitmap pixels in all (256 MB).
+    static constexpr qint64 MaxBitmapPixels = qint64(64) << 20;
+
     gdi::State &state() { return m_state; }
+    // Options for decoding the drawing's bitmaps, all charged to its allowance.
+    dib::Options bitmapOptions(dib::ColorUsage usage);
     gdi::ObjectTable &objects() { return m_objects; }
 
     // Mapping: every change goes through these so the transform stays current.
@@ -148,6 +154,7 @@ private:
     QRect m_deviceBounds;
     gdi::State m_state;
     gdi::ObjectTable m_objects;
+    dib::PixelAllowance m_bitmapAllowance{MaxBitmapPixels};
     QList<gdi::State> m_saved;
     bool m_inPath = false;
     QPainterPath m_path;

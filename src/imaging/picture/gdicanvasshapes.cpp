@@ -279,20 +279,33 @@ void GdiCanvas::flattenPath()
     m_path = flat;
 }
 
+namespace {
+
+// The region of a clip path in device pixels. Qt gives up on (and leaks)
+// regions of polygons taller than about 100,000 pixels, so the path is cut to
+// the device and a margin that a later clip offset may still bring into view.
+// A region holds about a rectangle per edge crossing per scan line: a path of
+// many points keeps no margin, and one of very many clips to its bounds.
+QRegion clipRegionOfPath(const QPainterPath &device, const QRect &deviceBounds)
+{
+    constexpr int SimplePathPoints = 64, MaxRegionPathPoints = 4096;
+    const int margin = device.elementCount() <= SimplePathPoints ? 30000 : 0;
+    const QRectF around = QRectF(deviceBounds).adjusted(-margin, -margin, margin, margin);
+    if (device.elementCount() > MaxRegionPathPoints)
+        return QRegion(device.boundingRect().intersected(around).toAlignedRect());
+    QPainterPath aroundDevice;
+    aroundDevice.addRect(around);
+    return QRegion(device.intersected(aroundDevice).toFillPolygon().toPolygon(), device.fillRule());
+}
+
+} // namespace
+
 void GdiCanvas::selectClipPath(int mode)
 {
-    const Qt::FillRule rule = m_state.polyFillMode == Winding ? Qt::WindingFill : Qt::OddEvenFill;
     QPainterPath device = m_toDevice.map(m_path);
-    device.setFillRule(rule);
-    if (reasonable(device.boundingRect())) {
-        // Qt gives up on (and leaks) regions of polygons taller than about
-        // 100,000 pixels, so the path is cut to the device and a margin that
-        // a later clip offset may still bring into view.
-        constexpr int Margin = 30000;
-        QPainterPath aroundDevice;
-        aroundDevice.addRect(QRectF(m_deviceBounds).adjusted(-Margin, -Margin, Margin, Margin));
-        combineClip(QRegion(device.intersected(aroundDevice).toFillPolygon().toPolygon(), rule), mode);
-    }
+    device.setFillRule(m_state.polyFillMode == Winding ? Qt::WindingFill : Qt::OddEvenFill);
+    if (reasonable(device.boundingRect()))
+        combineClip(clipRegionOfPath(device, m_deviceBounds), mode);
     abortPath();
 }
 

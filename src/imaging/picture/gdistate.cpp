@@ -6,15 +6,26 @@ ObjectTable::ObjectTable(int capacity) : m_capacity(qBound(0, capacity, MaxObjec
 {
 }
 
+// Slots below m_next have been handed out; those given back wait in
+// m_freed. Every slot is looked at a bounded number of times, however many
+// objects a file creates and deletes.
 int ObjectTable::addAtLowestFree(const Object &object)
 {
-    for (int i = 0; i < m_capacity; ++i) {
-        if (!m_objects.contains(quint32(i))) {
-            m_objects.insert(quint32(i), std::make_shared<const Object>(object));
-            return i;
-        }
+    while (!m_freed.empty() && m_objects.contains(quint32(*m_freed.begin())))
+        m_freed.erase(m_freed.begin());   // taken again by an explicit index
+    int slot = -1;
+    if (!m_freed.empty()) {
+        slot = *m_freed.begin();
+        m_freed.erase(m_freed.begin());
+    } else {
+        while (m_next < m_capacity && m_objects.contains(quint32(m_next)))
+            ++m_next;
+        if (m_next == m_capacity)
+            return -1;
+        slot = m_next++;
     }
-    return -1;
+    m_objects.insert(quint32(slot), std::make_shared<const Object>(object));
+    return slot;
 }
 
 bool ObjectTable::put(quint32 index, const Object &object)
@@ -33,7 +44,8 @@ const Object *ObjectTable::find(quint32 index) const
 
 void ObjectTable::remove(quint32 index)
 {
-    m_objects.remove(index);
+    if (m_objects.remove(index) && index < quint32(m_next))
+        m_freed.insert(int(index));
 }
 
 QColor colorRef(quint32 value)

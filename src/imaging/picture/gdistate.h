@@ -14,6 +14,7 @@
 #include <QTransform>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace gdi {
 
@@ -110,6 +111,8 @@ public:
 private:
     int m_capacity;
     QHash<quint32, std::shared_ptr<const Object>> m_objects;
+    int m_next = 0;
+    std::set<int> m_freed;
 };
 
 // EMF stock objects: a handle with the top bit set names one of them.

@@ -242,8 +242,7 @@ bool WmfPlayer::createPatternBrush(const ByteView &p)
     object.kind = Object::Kind::Brush;
     object.brush.style = BsDibPattern;
     QString error;
-    dib::Options options;
-    options.usage = p.u16(2) == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb;
+    dib::Options options = m_canvas.bitmapOptions(p.u16(2) == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb);
     object.brush.pattern = dib::decodePacked(p.from(4), &error, options);
     if (object.brush.pattern.isNull())
         qCDebug(lcWmf) << "pattern brush:" << error;

@@ -240,8 +240,7 @@ bool WmfPlayer::blitWithDib(quint16 function, const ByteView &p)
         return false;
     if (!noBitmap) {
         const ByteView dibBytes = p.from(2 * fixedWords);
-        dib::Options options;
-        options.usage = function == StretchDib && p.u16(4) == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb;
+        dib::Options options = m_canvas.bitmapOptions(function == StretchDib && p.u16(4) == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb);
         QString error;
         blit.source = dib::decodePacked(dibBytes, &error, options);
         if (blit.source.isNull()) {
@@ -265,8 +264,7 @@ bool WmfPlayer::setDibToDevice(const ByteView &p)
     const ByteView dibBytes = p.from(18);
     if (!p.ok())
         return false;
-    dib::Options options;
-    options.usage = usage == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb;
+    dib::Options options = m_canvas.bitmapOptions(usage == 1 ? dib::ColorUsage::PaletteIndices : dib::ColorUsage::Rgb);
     QString error;
     blit.source = dib::decodePacked(dibBytes, &error, options);
     if (blit.source.isNull()) {

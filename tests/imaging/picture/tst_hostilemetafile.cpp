@@ -3,6 +3,7 @@
 // unbounded allocation.
 #include "metafilewriter.h"
 #include "picturetesting.h"
+#include "support/allocationwatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,19 @@ QByteArray hugeDib()
     return dib;
 }
 
+// A 4096 x 4096 run-length bitmap of one colour in 46 bytes: the run data
+// ends the bitmap at once.
+QByteArray runLengthDibOf16Megapixels()
+{
+    QByteArray dib = packedDib(QImage(2, 2, QImage::Format_RGB32), 24).left(40);
+    patch32(dib, 4, 4096);
+    patch32(dib, 8, 4096);
+    qToLittleEndian<quint16>(8, dib.data() + 14);   // bits per pixel
+    patch32(dib, 16, 1);                              // RLE8
+    patch32(dib, 32, 1);   // one colour
+    return dib + QByteArray("\xff\x00\x00\x00\x00\x01", 6);
+}
+
 } // namespace
 
 class TestHostileMetafile : public QObject
@@ -61,6 +75,7 @@ class TestHostileMetafile : public QObject
     Q_OBJECT
 private slots:
     void storedCrashersPlayCleanly();
+    void bitmapsOfADrawingCostABoundedAmount();
     void refused_data();
     void refused();
     void badRecordSkipped_data();
@@ -214,6 +229,26 @@ void TestHostileMetafile::badRecordSkipped()
     QVERIFY2(!image.isNull(), qPrintable(error));
     QVERIFY(pixelIs(image, 95, 95, Red));
     QVERIFY(pixelIs(image, 85, 85, Qt::white) || pixelIs(image, 85, 85, Qt::black));
+}
+
+// Each record asks for a 16 MP pattern brush in 60 bytes, and every brush
+// stays in the object table: 200 of them would hold 12.8 GB.
+void TestHostileMetafile::bitmapsOfADrawingCostABoundedAmount()
+{
+    using namespace wmfrec;
+    WmfWriter brushes = wmfStart();
+    for (int i = 0; i < 200; ++i)
+        brushes.add(DibCreatePatternBrush, Params().u16(5).u16(0).bytes(runLengthDibOf16Megapixels()));
+    const QByteArray bytes = wmfEnd(brushes);
+    writeSeed(QStringLiteral("fuzz_wmf"), QStringLiteral("hostile-run-length-brushes"), bytes);
+    AllocationWatch watch;
+    QString error;
+    const QImage image = playMetafile(bytes, {100, 100}, &error);
+    QVERIFY2(!image.isNull(), qPrintable(error));
+    QVERIFY(pixelIs(image, 95, 95, Red));
+    if (AllocationWatch::observing())
+        QVERIFY2(watch.peakGrowth() < 2 * HostileFileAllocationCeiling,
+                 qPrintable(QStringLiteral("%1 MB held at once").arg(watch.peakGrowth() >> 20)));
 }
 
 void TestHostileMetafile::storedCrashersPlayCleanly()
