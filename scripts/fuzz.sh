@@ -4,6 +4,8 @@
 # the tests write. A crash or leak fails the script. The mutations start
 # from a fixed seed, so runs from a fresh checkout try the same inputs (more
 # on a faster machine); PIXMOOR_FUZZ_SEED=0 lets libFuzzer pick a new seed.
+# Any single allocation over 256 MB fails the run: no file may make a reader
+# ask for that much (see docs/READ-BOUNDS.md).
 # Usage: scripts/fuzz.sh [seconds-per-harness, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,7 +37,7 @@ for harness in build-fuzz/fuzz/fuzz_*; do
   corpus=build-fuzz/corpus/$name
   mkdir -p "$corpus" "$seeds/$name"
   echo "== $name: $(ls "$seeds/$name" | wc -l) seeds, ${seconds} s"
-  if ! "$harness" -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  if ! "$harness" -seed="$seed" -max_total_time="$seconds" -malloc_limit_mb=256 -rss_limit_mb=1024 -timeout=10 \
        -artifact_prefix="build-fuzz/$name-" "$corpus" "$seeds/$name" > "build-fuzz/$name.log" 2>&1; then
     tail -40 "build-fuzz/$name.log"
     status=1
