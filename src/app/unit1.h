@@ -312,7 +312,7 @@ public:
 private:
     bool printSheet(PageSink &sink, const PrintOptions &options);
     bool printSelectedImage(PageSink &sink, const PrintOptions &options, const QString &caption);
-    bool drawSelectedImage(QPainter &painter, const QString &caption, int scale);
+    bool drawSelectedImage(QPainter &painter, const QString &caption, int scale, QSize page);
 
     std::shared_ptr<SharedPrinter> m_printer;
     std::shared_ptr<PrintDialogs> m_printDialogs;

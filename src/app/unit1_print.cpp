@@ -168,15 +168,16 @@ bool TForm1::printSelectedImage(PageSink &sink, const PrintOptions &options, con
     letMessagesRun();
     disablewindow();
     setStatus(QStringLiteral("Printing Image"));
-    return printSingleImage(sink, options, [&](QPainter &painter) {
-        if (!drawSelectedImage(painter, caption, options.scale))
+    return printSingleImage(sink, options, [&](QPainter &painter, QSize page) {
+        if (!drawSelectedImage(painter, caption, options.scale, page))
             m_prompter.error(QStringLiteral("Error Printing File ") + caption);
     });
 }
 
-bool TForm1::drawSelectedImage(QPainter &painter, const QString &caption, int scale)
+bool TForm1::drawSelectedImage(QPainter &painter, const QString &caption, int scale, QSize page)
 {
-    return OKBottomDlg && Form7 && drawImageFile(painter, caption, scale, *OKBottomDlg, *Form7, state.WindowsDir);
+    return OKBottomDlg && Form7
+           && drawImageFile(painter, caption, scale, page, *OKBottomDlg, *Form7, state.WindowsDir);
 }
 
 void TForm1::Fonts1Click()

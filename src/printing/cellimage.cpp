@@ -22,24 +22,28 @@ QImage renderVector(const QString &path, PictureFileKind kind, const CellImageRe
     return picture.render(size);
 }
 
-QImage readRaster(const QString &path)
+// Read at reduced size, as the list's thumbnails are, and sized to the
+// cell: a sheet of photographs holds and prints cell-sized pictures, not
+// megapixels.
+QImage readRaster(const QString &path, QSize cell)
 {
     const RasterReader *reader = rasterReaderFor(loadExtension(path));
     if (!reader)
         return {};
     imagelib::ReadOptions options;
     options.depth = 24;
+    options.atLeast = cell;
     QImage image;
     if (!imagelib::succeeded(imagelib::readImage(path, reader->format, options, image)))
         return {};
-    return image;
+    return image.size() == cell ? image : image.scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 } // namespace
 
 QImage prepareCellImage(const QString &path, const CellImageRequest &request)
 {
     const PictureFileKind kind = pictureFileKind(path);
-    const QImage picture = kind != PictureFileKind::None ? renderVector(path, kind, request) : readRaster(path);
+    const QImage picture = kind != PictureFileKind::None ? renderVector(path, kind, request) : readRaster(path, request.cell);
     return roundTripThroughTempBitmap(picture, request.tempDir);
 }
 

@@ -1,6 +1,7 @@
 // The picture printed in one cell of a thumbnail sheet, made afresh from
-// the file: raster images at full size, metafiles rendered at the cell
-// size, icons at the thumbnail size less 15 each way.
+// the file: raster images read at reduced size and sized to the cell,
+// metafiles rendered at the cell size, icons at the thumbnail size less 15
+// each way.
 #pragma once
 
 #include <QImage>

@@ -12,7 +12,7 @@ namespace {
 QFont listFont(const QString &family)
 {
     QFont font(family);
-    font.setPointSize(FontListPointSize);
+    font.setPixelSize(printPixels(FontListPointSize));
     return font;
 }
 

@@ -5,7 +5,15 @@
 
 class QPainter;
 
-// Coordinates are device pixels from the top left of the printable area.
+// Page coordinates are pixels of a printer of 300 dots per inch, the
+// resolution the page layouts are made for, from the top left of the
+// printable area; a device of another resolution is scaled to match.
+constexpr int PrintDpi = 300;
+
+// A size in points as pixels of such a page: printed text keeps its size
+// on paper on any device.
+inline int printPixels(int points) { return (points * PrintDpi + 36) / 72; }
+
 class PageSink
 {
 public:
@@ -16,7 +24,7 @@ public:
     virtual QPainter &painter() = 0;
     virtual bool newPage() = 0;
     virtual void endDocument() = 0;
-    // The printable area in device pixels, and the device's dots per inch.
+    // The printable area in page pixels, and the page's dots per inch.
     virtual QRect pageRect() const = 0;
     virtual int resolution() const = 0;
 };

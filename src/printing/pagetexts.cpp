@@ -1,5 +1,6 @@
 #include "printing/pagetexts.h"
 
+#include "printing/pagesink.h"
 #include "printing/printoptions.h"
 
 #include <QFontMetrics>
@@ -8,7 +9,7 @@
 QFont printTextFont(const QFont &chosen)
 {
     QFont font = chosen;
-    font.setPointSize(PrintTextPointSize);
+    font.setPixelSize(printPixels(PrintTextPointSize));
     return font;
 }
 

@@ -64,7 +64,7 @@ void PrintCommands::printerSetUp(QWidget *parent)
 }
 
 void PrintCommands::printInWindow(QWidget *window, const std::function<void(const QString &)> &status,
-                                  const std::function<void(QPainter &, int)> &draw)
+                                  const std::function<void(QPainter &, int, QSize)> &draw)
 {
     if (!askPrinter(window))
         return;
@@ -72,7 +72,8 @@ void PrintCommands::printInWindow(QWidget *window, const std::function<void(cons
     output(choice, window, [&](PageSink &sink, const PrintOptions &options) {
         QCoreApplication::processEvents();
         status(QStringLiteral("printing Image"));
-        return printSingleImage(sink, options, [&](QPainter &painter) { draw(painter, options.scale); });
+        return printSingleImage(sink, options,
+                                [&](QPainter &painter, QSize page) { draw(painter, options.scale, page); });
     });
     status(QStringLiteral("Finished Printing"));
 }
@@ -80,8 +81,8 @@ void PrintCommands::printInWindow(QWidget *window, const std::function<void(cons
 void PrintCommands::printViewerImage(TOKBottomDlg &viewer)
 {
     const auto status = [&viewer](const QString &text) { viewer.StatusBar1->setText(text); };
-    printInWindow(&viewer, status, [&](QPainter &painter, int scale) {
-        if (!drawImageControlPicture(painter, viewer.ImageBox1->picture(), scale, privateTempDirectory()))
+    printInWindow(&viewer, status, [&](QPainter &painter, int scale, QSize page) {
+        if (!drawImageControlPicture(painter, viewer.ImageBox1->picture(), scale, page, privateTempDirectory()))
             m_prompter.error(QStringLiteral("Error Printing File ") + viewer.windowTitle());
     });
 }
@@ -89,9 +90,10 @@ void PrintCommands::printViewerImage(TOKBottomDlg &viewer)
 void PrintCommands::printMetafileWindow(TForm7 &window)
 {
     const auto status = [&window](const QString &text) { window.StatusBar1->setText(text); };
-    printInWindow(&window, status, [&window](QPainter &painter, int scale) {
+    printInWindow(&window, status, [&window](QPainter &painter, int scale, QSize page) {
         const Picture &picture = window.Image1->picture();
-        drawPictureStretched(painter, picture, singleImageRect(PictureSource::PictureHolder, scale, picture.size()));
+        drawPictureStretched(painter, picture,
+                             singleImageRect(PictureSource::PictureHolder, scale, picture.size(), page));
     });
 }
 
@@ -103,25 +105,27 @@ void PrintCommands::installWindowCommands(TOKBottomDlg &viewer, TForm7 &window)
                             [this, &window] { printerSetUp(&window); });
 }
 
-bool drawImageControlPicture(QPainter &painter, const Picture &picture, int scale, const QString &tempDir)
+bool drawImageControlPicture(QPainter &painter, const Picture &picture, int scale, QSize page,
+                             const QString &tempDir)
 {
     const QImage printed = roundTripThroughTempBitmap(picture.clipboardImage(), tempDir);
     if (printed.isNull())
         return false;
-    painter.drawImage(singleImageRect(PictureSource::ImageControl, scale, picture.size()), printed);
+    painter.drawImage(singleImageRect(PictureSource::ImageControl, scale, picture.size(), page), printed);
     return true;
 }
 
-bool drawImageFile(QPainter &painter, const QString &path, int scale, TOKBottomDlg &viewer, TForm7 &metafiles,
-                   const QString &tempDir)
+bool drawImageFile(QPainter &painter, const QString &path, int scale, QSize page, TOKBottomDlg &viewer,
+                   TForm7 &metafiles, const QString &tempDir)
 {
     if (pictureFileKind(path) != PictureFileKind::None) {
         if (!metafiles.loadFile(path))
             return false;
         const Picture &picture = metafiles.Image1->picture();
-        drawPictureStretched(painter, picture, singleImageRect(PictureSource::PictureHolder, scale, picture.size()));
+        drawPictureStretched(painter, picture,
+                             singleImageRect(PictureSource::PictureHolder, scale, picture.size(), page));
         return true;
     }
     viewer.ImageBox1->setImageName(path);
-    return drawImageControlPicture(painter, viewer.ImageBox1->picture(), scale, tempDir);
+    return drawImageControlPicture(painter, viewer.ImageBox1->picture(), scale, page, tempDir);
 }

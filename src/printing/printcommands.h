@@ -51,7 +51,7 @@ public:
 
 private:
     void printInWindow(QWidget *window, const std::function<void(const QString &)> &status,
-                       const std::function<void(QPainter &, int)> &draw);
+                       const std::function<void(QPainter &, int, QSize)> &draw);
 
     SharedPrinter &m_printer;
     PrintDialogs &m_dialogs;
@@ -61,9 +61,10 @@ private:
 
 // A picture from the image control printed at factor s through the
 // temporary bitmap; false (nothing drawn) when the round trip fails.
-bool drawImageControlPicture(QPainter &painter, const class Picture &picture, int scale, const QString &tempDir);
+bool drawImageControlPicture(QPainter &painter, const class Picture &picture, int scale, QSize page,
+                             const QString &tempDir);
 // One image file as the single-image print draws it: icons and metafiles
 // through the metafile window, everything else through the viewer's image
 // control; false when the file could not be loaded or drawn.
-bool drawImageFile(QPainter &painter, const QString &path, int scale, TOKBottomDlg &viewer, TForm7 &metafiles,
-                   const QString &tempDir);
+bool drawImageFile(QPainter &painter, const QString &path, int scale, QSize page, TOKBottomDlg &viewer,
+                   TForm7 &metafiles, const QString &tempDir);

@@ -1,13 +1,16 @@
 #include "printing/sharedprinter.h"
 
+#include "printing/pagesink.h"
+
 #include <QFontDatabase>
 #include <QPageLayout>
 #include <QPrinter>
 
 SharedPrinter::SharedPrinter()
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+    : m_printer(std::make_unique<QPrinter>(QPrinter::PrinterResolution)),
       m_canvasFont(printTextFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont)))
 {
+    m_printer->setResolution(PrintDpi);
 }
 
 SharedPrinter::~SharedPrinter() = default;

@@ -12,6 +12,7 @@ public:
     static constexpr int TopMargin = 100;     // top of the first row
     static constexpr int NameOffset = 10;     // file name below its cell
     static constexpr int BottomReserve = 200; // room a row leaves below it
+    static constexpr int NameSpacing = 30;    // kept clear between two names
 
     // cell: the thumbnail size times the scaling factor; page: printable size.
     SheetLayout(QSize cell, QSize page);
@@ -19,6 +20,8 @@ public:
     // The cell the next image goes into, and where its name goes.
     QRect cell() const { return QRect(QPoint(m_left, m_top), QPoint(m_right - 1, m_bottom - 1)); }
     QPoint namePosition() const { return {m_left, m_bottom + NameOffset}; }
+    // How wide a name may be: its cell and most of the gap after it.
+    int nameWidth() const { return m_cellSize.width() + Gap - NameSpacing; }
 
     // Moves past the cell just printed; true when a new page must begin
     // (the layout is then back at the top of the page).

@@ -7,6 +7,7 @@
 #include "printing/sheetlayout.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -57,7 +58,10 @@ private:
         QPainter &painter = m_sink.painter();
         painter.drawImage(m_layout.cell(), image);
         const QPoint name = m_layout.namePosition();
-        drawTextAt(painter, name.x(), name.y(), fileNamePart(caption));
+        // A name wider than its cell and the gap would run into the next one.
+        const QString shown = QFontMetrics(painter.font(), painter.device())
+                                  .elidedText(fileNamePart(caption), Qt::ElideMiddle, m_layout.nameWidth());
+        drawTextAt(painter, name.x(), name.y(), shown);
     }
 
     bool nextPage()

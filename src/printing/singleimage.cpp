@@ -6,13 +6,17 @@
 
 #include <QPainter>
 
-QRect singleImageRect(PictureSource source, int scale, QSize size)
+QRect singleImageRect(PictureSource source, int scale, QSize size, QSize page)
 {
     const int factor = source == PictureSource::PictureHolder ? scale - 1 : scale;
-    return QRect(0, SingleImageTop, factor * size.width(), factor * size.height());
+    const QSize printed(factor * size.width(), factor * size.height());
+    const QSize room(page.width(), page.height() - SingleImageTop - SingleImageBottomReserve);
+    if (room.width() < 1 || room.height() < 1 || (printed.width() <= room.width() && printed.height() <= room.height()))
+        return QRect(QPoint(0, SingleImageTop), printed);
+    return QRect(QPoint(0, SingleImageTop), printed.scaled(room, Qt::KeepAspectRatio));
 }
 
-bool printSingleImage(PageSink &sink, const PrintOptions &options, const std::function<void(QPainter &)> &draw)
+bool printSingleImage(PageSink &sink, const PrintOptions &options, const SingleImageDraw &draw)
 {
     if (!sink.beginDocument())
         return false;
@@ -20,7 +24,7 @@ bool printSingleImage(PageSink &sink, const PrintOptions &options, const std::fu
     painter.setFont(options.font);
     painter.setPen(options.color);
     DrawPageTexts(painter, sink.pageRect().size(), options, pageText(1));
-    draw(painter);
+    draw(painter, sink.pageRect().size());
     sink.endDocument();
     return true;
 }

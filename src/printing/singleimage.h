@@ -17,13 +17,19 @@ class QPainter;
 enum class PictureSource { ImageControl, PictureHolder };
 
 constexpr int SingleImageTop = 100;
+// Room kept below the picture for the foot note and the page number.
+constexpr int SingleImageBottomReserve = 200;
 
-// The printed rectangle of a picture of size at scaling factor scale.
-QRect singleImageRect(PictureSource source, int scale, QSize size);
+// The printed rectangle of a picture of size at scaling factor scale on a
+// page of printable size page. A picture that would pass the page's width
+// or the foot texts' room is scaled down to fit, keeping its proportions.
+QRect singleImageRect(PictureSource source, int scale, QSize size, QSize page);
 
 // Begins the document, draws the page texts, lets draw put the picture on
-// the page, and ends the document. False when no document could be begun.
-bool printSingleImage(PageSink &sink, const PrintOptions &options, const std::function<void(QPainter &)> &draw);
+// the page (of the printable size it is handed), and ends the document.
+// False when no document could be begun.
+using SingleImageDraw = std::function<void(QPainter &, QSize page)>;
+bool printSingleImage(PageSink &sink, const PrintOptions &options, const SingleImageDraw &draw);
 
 // Draws picture stretched over target: bitmaps and icons scaled, metafiles
 // played into it.

@@ -144,7 +144,7 @@ private:
     void renameEntry(int row, const QString &newPath, const QString &newCaption);
     bool runDialog(QDialog *dialog);
     QString firstSelectedPath() const;
-    bool drawImage(QPainter &painter, const QString &path, int scale);
+    bool drawImage(QPainter &painter, const QString &path, int scale, QSize page);
     QString tempFolder() const;
 
     SearchWindowServices m_services;

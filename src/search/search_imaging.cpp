@@ -143,18 +143,18 @@ void TForm11::Print2Click()
     commands->output(choice, this, [this, &path](PageSink &sink, const PrintOptions &options) {
         setStatus(QStringLiteral("Printing Image"));
         WaitCursor hourglass;
-        return printSingleImage(sink, options, [&](QPainter &painter) {
-            if (!drawImage(painter, path, options.scale))
+        return printSingleImage(sink, options, [&](QPainter &painter, QSize page) {
+            if (!drawImage(painter, path, options.scale, page))
                 m_prompter.error(QStringLiteral("Error Printing File ") + path);
         });
     });
     setStatus(QStringLiteral("Finished Printing"));
 }
 
-bool TForm11::drawImage(QPainter &painter, const QString &path, int scale)
+bool TForm11::drawImage(QPainter &painter, const QString &path, int scale, QSize page)
 {
     return m_services.viewer && m_services.metafileWindow
-           && drawImageFile(painter, path, scale, *m_services.viewer, *m_services.metafileWindow, tempFolder());
+           && drawImageFile(painter, path, scale, page, *m_services.viewer, *m_services.metafileWindow, tempFolder());
 }
 
 // The program's temporary folder, or the private one when none is set.

@@ -1,5 +1,6 @@
 // The installed fonts window and the printed font list.
 #include "pdfreader.h"
+#include "printing/pagesink.h"
 #include "printing/fontlist.h"
 #include "printing/fontlistprinter.h"
 #include "printing/fontnamedelegate.h"
@@ -113,7 +114,7 @@ void TestFontsWindow::linesBreakPagesWhenTheyPassTheBottom()
     const RecordedText &sample = sink.pages[0].texts[1];
     QCOMPARE(qRound(sample.baseline.x()), 500);
     QVERIFY(sink.textWidth(sink.pages[0].texts[0]) < 500);
-    QCOMPARE(sample.font.pointSize(), 12);
+    QCOMPARE(sample.font.pixelSize(), printPixels(12));
     QCOMPARE(sink.textTop(sink.pages[0].texts[2]), step);
     QCOMPARE(sink.textTop(sink.pages[1].texts[0]), 0);
 }

@@ -1,5 +1,7 @@
 // The sheet's grid and the page texts' places, on pages of real printer sizes.
 #include "printing/pagetexts.h"
+#include "printing/printerpagesink.h"
+#include "printing/sharedprinter.h"
 #include "printing/printoptions.h"
 #include "printing/sheetlayout.h"
 #include "recordingpagesink.h"
@@ -26,20 +28,22 @@ void TestPageLayout::printerPaintRects_data()
 {
     QTest::addColumn<QPageSize::PageSizeId>("paper");
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("A4") << QPageSize::A4 << QSize(9583, 13699);
-    QTest::newRow("Letter") << QPageSize::Letter << QSize(9866, 12866);
+    QTest::newRow("A4") << QPageSize::A4 << QSize(2395, 3424);
+    QTest::newRow("Letter") << QPageSize::Letter << QSize(9866 / 4, 12866 / 4);
 }
 
-// The page sizes the grid tests use are those a high-resolution printer gives.
+// The page sizes the grid tests use are those of the program's printer,
+// whose pages are laid out at 300 dots per inch.
 void TestPageLayout::printerPaintRects()
 {
     QFETCH(QPageSize::PageSizeId, paper);
     QFETCH(QSize, expected);
-    QPrinter printer(QPrinter::HighResolution);
+    SharedPrinter shared;
+    QPrinter &printer = shared.printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(paper));
-    QCOMPARE(printer.resolution(), 1200);
-    QCOMPARE(printer.pageLayout().paintRectPixels(printer.resolution()).size(), expected);
+    QCOMPARE(printer.resolution(), PrintDpi);
+    QCOMPARE(PrinterPageSink(printer).pageRect().size(), expected);
 }
 
 void TestPageLayout::gridMatchesTheLayoutWalk_data()
@@ -49,17 +53,17 @@ void TestPageLayout::gridMatchesTheLayoutWalk_data()
     QTest::addColumn<int>("columns");
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("perPage");
-    const QSize a4(9583, 13699), letter(9866, 12866);
-    QTest::newRow("A4 70x70 s3") << a4 << QSize(210, 210) << 30 << 42 << 30 * 42;
-    QTest::newRow("Letter 70x70 s3") << letter << QSize(210, 210) << 31 << 39 << 31 * 39;
-    QTest::newRow("A4 150x150 s6") << a4 << QSize(900, 900) << 9 << 13 << 9 * 13;
-    QTest::newRow("Letter 150x20 s6") << letter << QSize(900, 120) << 9 << 55 << 9 * 55;
-    QTest::newRow("A4 landscape 70x70 s2") << a4.transposed() << QSize(140, 140) << 55 << 37 << 55 * 37;
-    QTest::newRow("cell wider than the page") << QSize(800, 13699) << QSize(900, 120) << 1 << 58 << 58;
+    const QSize a4(2395, 3424), letter(2466, 3216);
+    QTest::newRow("A4 70x70 s3") << a4 << QSize(210, 210) << 7 << 10 << 7 * 10;
+    QTest::newRow("Letter 70x70 s3") << letter << QSize(210, 210) << 8 << 9 << 8 * 9;
+    QTest::newRow("A4 150x150 s6") << a4 << QSize(900, 900) << 2 << 3 << 2 * 3;
+    QTest::newRow("Letter 150x20 s6") << letter << QSize(900, 120) << 2 << 13 << 2 * 13;
+    QTest::newRow("A4 landscape 70x70 s2") << a4.transposed() << QSize(140, 140) << 14 << 8 << 14 * 8;
+    QTest::newRow("cell wider than the page") << QSize(800, 3424) << QSize(900, 120) << 1 << 14 << 14;
     // CH + 300 > PageHeight: the test after each image breaks the page at once.
-    QTest::newRow("cell too tall for a second row") << QSize(9583, 1000) << QSize(140, 701) << 38 << 1 << 1;
-    QTest::newRow("cell taller than the page") << QSize(9583, 1000) << QSize(140, 900) << 38 << 1 << 1;
-    QTest::newRow("cell just fits with its reserve") << QSize(9583, 1000) << QSize(140, 700) << 38 << 1 << 38;
+    QTest::newRow("cell too tall for a second row") << QSize(2395, 1000) << QSize(140, 701) << 10 << 1 << 1;
+    QTest::newRow("cell taller than the page") << QSize(2395, 1000) << QSize(140, 900) << 10 << 1 << 1;
+    QTest::newRow("cell just fits with its reserve") << QSize(2395, 1000) << QSize(140, 700) << 10 << 1 << 10;
 }
 
 // Walking the layout cell by cell fills as many cells per page as the grid
@@ -91,14 +95,14 @@ void TestPageLayout::gridMatchesTheLayoutWalk()
 
 void TestPageLayout::firstCellsOfDefaultThumbnails()
 {
-    SheetLayout layout(QSize(210, 210), QSize(9583, 13699));
+    SheetLayout layout(QSize(210, 210), QSize(2395, 3424));
     QCOMPARE(layout.cell(), QRect(0, 100, 210, 210));
     QCOMPARE(layout.namePosition(), QPoint(0, 320));
     QVERIFY(!layout.advance());
     QCOMPARE(layout.cell(), QRect(320, 100, 210, 210));
-    for (int column = 2; column < 30; ++column)
+    for (int column = 2; column < 7; ++column)
         QVERIFY(!layout.advance());
-    QCOMPARE(layout.cell().left(), 29 * 320);
+    QCOMPARE(layout.cell().left(), 6 * 320);
     QVERIFY(!layout.advance());
     QCOMPARE(layout.cell(), QRect(0, 420, 210, 210));
     QCOMPARE(layout.namePosition(), QPoint(0, 640));
@@ -108,9 +112,9 @@ void TestPageLayout::pageTextsAreCentredAtTheirHeights_data()
 {
     QTest::addColumn<QSize>("page");
     QTest::addColumn<int>("dpi");
-    QTest::newRow("A4 at 1200 dpi") << QSize(9583, 13699) << 1200;
-    QTest::newRow("Letter at 1200 dpi") << QSize(9866, 12866) << 1200;
-    QTest::newRow("A4 at 300 dpi, landscape") << QSize(3425, 2396) << 300;
+    QTest::newRow("A4") << QSize(2395, 3424) << PrintDpi;
+    QTest::newRow("Letter") << QSize(2466, 3216) << PrintDpi;
+    QTest::newRow("A4 landscape") << QSize(3424, 2395) << PrintDpi;
 }
 
 void TestPageLayout::pageTextsAreCentredAtTheirHeights()
@@ -136,13 +140,13 @@ void TestPageLayout::pageTextsAreCentredAtTheirHeights()
         QVERIFY2(recorded, qPrintable(text));
         QCOMPARE(sink.textTop(*recorded), top);
         QCOMPARE(qRound(recorded->baseline.x()), page.width() / 2 - sink.textWidth(*recorded) / 2);
-        QCOMPARE(recorded->font.pointSize(), 8);
+        QCOMPARE(recorded->font.pixelSize(), printPixels(8));
     }
 }
 
 void TestPageLayout::switchedOffTextsAreNotDrawn()
 {
-    RecordingPageSink sink(QSize(9583, 13699), 1200);
+    RecordingPageSink sink(QSize(2395, 3424), PrintDpi);
     PrintOptions options;
     options.header = false;
     options.headerText = QStringLiteral("hidden header");

@@ -1,5 +1,6 @@
 // The print options dialog and ApplyPrintOptions.
 #include "dialogs/tupdown.h"
+#include "printing/pagesink.h"
 #include "printing/printfor.h"
 #include "printwindowfixture.h"
 
@@ -48,7 +49,7 @@ void TestPrintOptions::initialState()
     const PrintOptions options = d.options();
     QVERIFY(options.portrait);
     QCOMPARE(options.scale, 3);
-    QCOMPARE(options.font.pointSize(), 8);
+    QCOMPARE(options.font.pixelSize(), printPixels(8));
 }
 
 void TestPrintOptions::showingClearsTheTextsOnly()
@@ -161,13 +162,13 @@ void TestPrintOptions::applyPrintOptionsSetsFontAndOrientation()
     chosen.color = Qt::darkRed;
     chosen.portrait = portrait;
     const PrintOptions applied = printer.ApplyPrintOptions(chosen);
-    QCOMPARE(applied.font.pointSize(), 8);
-    QCOMPARE(printer.canvasFont().pointSize(), 8);
+    QCOMPARE(applied.font.pixelSize(), printPixels(8));
+    QCOMPARE(printer.canvasFont().pixelSize(), printPixels(8));
     QCOMPARE(printer.canvasFont().family(), QStringLiteral("DejaVu Serif"));
     QVERIFY(printer.canvasFont().italic());
     QCOMPARE(printer.canvasColor(), QColor(Qt::darkRed));
     const QSize page = printer.printer().pageLayout().paintRectPixels(printer.printer().resolution()).size();
-    QCOMPARE(page, portrait ? QSize(9583, 13699) : QSize(13699, 9583));
+    QCOMPARE(page, portrait ? QSize(2395, 3424) : QSize(3424, 2395));
 }
 
 void TestPrintOptions::helpOpensContextTen()

@@ -1,5 +1,6 @@
 // Thumbnail sheets drawn on a recording page: cells, names, page breaks,
 // page texts, failed files and the temporary bitmap.
+#include "printing/pagesink.h"
 #include "printing/pagetexts.h"
 #include "printing/sheetprinter.h"
 #include "printing/tempbitmap.h"
@@ -107,9 +108,10 @@ void TestSheetPrinter::defaultCellsAndNames()
         QVERIFY(name);
         QCOMPARE(qRound(name->baseline.x()), 320 * i);
         QCOMPARE(sink.textTop(*name), 320);
-        QCOMPARE(name->font.pointSize(), 8);
+        QCOMPARE(name->font.pixelSize(), printPixels(8));
     }
-    QCOMPARE(sink.pages[0].images[0].imageSize, QSize(10, 8));
+    // Each picture goes to the page at its cell's size.
+    QCOMPARE(sink.pages[0].images[0].imageSize, QSize(210, 210));
     QVERIFY(f.prompter.shown.isEmpty());
 }
 
@@ -207,7 +209,8 @@ void TestSheetPrinter::unreadableFileGivesAnErrorCellAndTheRunGoesOn()
         for (int x = 0; x < 30 && !black; ++x)
             black = error.image.pixelColor(x, y) == QColor(Qt::black);
     QVERIFY(black);
-    QCOMPARE(page.images[2].imageSize, QSize(10, 8));
+    // The next picture is read again, and printed at the cell's size.
+    QCOMPARE(page.images[2].imageSize, QSize(210, 210));
     QVERIFY(sink.findText(0, QStringLiteral("broken.png")));
 }
 

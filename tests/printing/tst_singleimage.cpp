@@ -1,5 +1,6 @@
 // One picture on one page: size rules, place and page texts.
 #include "imaging/picture/picture.h"
+#include "printing/pagesink.h"
 #include "printing/pagetexts.h"
 #include "printing/printcommands.h"
 #include "printing/singleimage.h"
@@ -13,7 +14,7 @@
 #include <QTest>
 
 namespace {
-const QSize A4(9583, 13699);
+const QSize A4(2395, 3424);
 
 PrintOptions pageOptions(int scale)
 {
@@ -49,6 +50,11 @@ void TestSingleImage::sizeRules_data()
     QTest::newRow("holder s2") << PictureSource::PictureHolder << 2 << QSize(32, 32) << QRect(0, 100, 32, 32);
     QTest::newRow("holder s3") << PictureSource::PictureHolder << 3 << QSize(100, 50) << QRect(0, 100, 200, 100);
     QTest::newRow("holder s6") << PictureSource::PictureHolder << 6 << QSize(10, 20) << QRect(0, 100, 50, 100);
+    // Larger than the page: scaled down to its width, or to the room above
+    // the foot texts, proportions kept.
+    QTest::newRow("photo 4000x3000 s3") << PictureSource::ImageControl << 3 << QSize(4000, 3000) << QRect(0, 100, 2395, 1796);
+    QTest::newRow("tall 1000x3000 s2") << PictureSource::ImageControl << 2 << QSize(1000, 3000) << QRect(0, 100, 1041, 3124);
+    QTest::newRow("metafile 5000x100 s3") << PictureSource::PictureHolder << 3 << QSize(5000, 100) << QRect(0, 100, 2395, 47);
 }
 
 void TestSingleImage::sizeRules()
@@ -57,7 +63,7 @@ void TestSingleImage::sizeRules()
     QFETCH(int, scale);
     QFETCH(QSize, picture);
     QFETCH(QRect, printed);
-    QCOMPARE(singleImageRect(source, scale, picture), printed);
+    QCOMPARE(singleImageRect(source, scale, picture, A4), printed);
 }
 
 void TestSingleImage::rasterPictureThroughTheTemporaryBitmap()
@@ -67,10 +73,10 @@ void TestSingleImage::rasterPictureThroughTheTemporaryBitmap()
     QImage image(100, 80, QImage::Format_RGB32);
     image.fill(QColor(10, 200, 30));
     const Picture picture = Picture::fromBitmap(image);
-    RecordingPageSink sink(A4, 1200);
+    RecordingPageSink sink(A4, PrintDpi);
     bool drawn = false;
-    QVERIFY(printSingleImage(sink, pageOptions(3), [&](QPainter &painter) {
-        drawn = drawImageControlPicture(painter, picture, 3, temp);
+    QVERIFY(printSingleImage(sink, pageOptions(3), [&](QPainter &painter, QSize page) {
+        drawn = drawImageControlPicture(painter, picture, 3, page, temp);
     }));
     QVERIFY(drawn);
     QCOMPARE(sink.pages.size(), 1);
@@ -79,7 +85,7 @@ void TestSingleImage::rasterPictureThroughTheTemporaryBitmap()
     QCOMPARE(sink.pages[0].images[0].image.pixelColor(50, 40), QColor(10, 200, 30));
     const RecordedText *number = sink.findText(0, QStringLiteral("Page 1"));
     QVERIFY(number);
-    QCOMPARE(number->font.pointSize(), 8);
+    QCOMPARE(number->font.pixelSize(), printPixels(8));
     QCOMPARE(sink.textTop(*number), A4.height() - 50);
     QVERIFY(!QFile::exists(QDir(temp).filePath(QString::fromLatin1(TempBitmapName))));
 }
@@ -91,9 +97,9 @@ void TestSingleImage::iconPrintsOneFactorSmaller()
     printtest::writePicture(path, QSize(32, 32), Qt::blue);
     Picture icon;
     QVERIFY(icon.load(path));
-    RecordingPageSink sink(A4, 1200);
-    QVERIFY(printSingleImage(sink, pageOptions(2), [&](QPainter &painter) {
-        drawPictureStretched(painter, icon, singleImageRect(PictureSource::PictureHolder, 2, icon.size()));
+    RecordingPageSink sink(A4, PrintDpi);
+    QVERIFY(printSingleImage(sink, pageOptions(2), [&](QPainter &painter, QSize page) {
+        drawPictureStretched(painter, icon, singleImageRect(PictureSource::PictureHolder, 2, icon.size(), page));
     }));
     QCOMPARE(sink.pages[0].images.size(), 1);
     QCOMPARE(sink.pages[0].images[0].target.toRect(), QRect(0, 100, 32, 32));
@@ -107,10 +113,11 @@ void TestSingleImage::metafilePrintsOneFactorSmaller()
     Picture metafile;
     QVERIFY(metafile.load(path));
     QCOMPARE(metafile.size(), QSize(100, 50));
-    const QRect target = singleImageRect(PictureSource::PictureHolder, 2, metafile.size());
+    const QRect target = singleImageRect(PictureSource::PictureHolder, 2, metafile.size(), A4);
     QCOMPARE(target, QRect(0, 100, 100, 50));
-    RecordingPageSink sink(A4, 1200);
-    QVERIFY(printSingleImage(sink, pageOptions(2), [&](QPainter &painter) {
+    RecordingPageSink sink(A4, PrintDpi);
+    QVERIFY(printSingleImage(sink, pageOptions(2), [&](QPainter &painter, QSize page) {
+        Q_UNUSED(page);
         drawPictureStretched(painter, metafile, target);
     }));
     const QList<QRectF> &shapes = sink.pages[0].shapes;
@@ -127,10 +134,10 @@ void TestSingleImage::metafilePrintsOneFactorSmaller()
 
 void TestSingleImage::failedRoundTripDrawsNothing()
 {
-    RecordingPageSink sink(A4, 1200);
+    RecordingPageSink sink(A4, PrintDpi);
     bool drawn = true;
-    QVERIFY(printSingleImage(sink, pageOptions(3), [&](QPainter &painter) {
-        drawn = drawImageControlPicture(painter, Picture(), 3, QStringLiteral("/nonexistent/folder"));
+    QVERIFY(printSingleImage(sink, pageOptions(3), [&](QPainter &painter, QSize page) {
+        drawn = drawImageControlPicture(painter, Picture(), 3, page, QStringLiteral("/nonexistent/folder"));
     }));
     QVERIFY(!drawn);
     QVERIFY(sink.pages[0].images.isEmpty());
@@ -141,10 +148,10 @@ void TestSingleImage::failedRoundTripDrawsNothing()
 
 void TestSingleImage::refusedDocumentDrawsNothing()
 {
-    RecordingPageSink sink(A4, 1200);
+    RecordingPageSink sink(A4, PrintDpi);
     sink.failBegin = true;
     bool called = false;
-    QVERIFY(!printSingleImage(sink, pageOptions(3), [&](QPainter &) { called = true; }));
+    QVERIFY(!printSingleImage(sink, pageOptions(3), [&](QPainter &, QSize) { called = true; }));
     QVERIFY(!called);
 }
 
