@@ -115,7 +115,7 @@ void TForm1::PrintButtonClick()
     PrintCommands &commands = printing();
     if (!commands.askPrinter(this))
         return;
-    const PrintCommands::Choice choice = commands.askOptions();
+    const PrintCommands::Choice choice = commands.askOptions(this);
     commands.output(choice, this, [this](PageSink &sink, const PrintOptions &options) {
         return printSheet(sink, options);
     });
@@ -153,7 +153,7 @@ void TForm1::Print2Click()
     PrintCommands &commands = printing();
     if (!commands.askPrinter(this))
         return;
-    const PrintCommands::Choice choice = commands.askOptions();
+    const PrintCommands::Choice choice = commands.askOptions(this);
     commands.output(choice, this, [this, &caption](PageSink &sink, const PrintOptions &options) {
         return printSelectedImage(sink, options, caption);
     });

@@ -22,6 +22,24 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
+void centreOver(QWidget *window, const QWidget *owner)
+{
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();   // the size its first showing would give it
+    if (!owner || !owner->isVisible()) {
+        centreOnScreen(window);
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(owner->frameGeometry().center());
+    if (const QScreen *screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(qBound(room.left(), frame.left(), qMax(room.left(), room.right() + 1 - frame.width())));
+        frame.moveTop(qBound(room.top(), frame.top(), qMax(room.top(), room.bottom() + 1 - frame.height())));
+    }
+    window->move(frame.topLeft());
+}
+
 QMenu *attachWhatsThisMenu(QWidget *window, const QString &hint, const std::function<void()> &run)
 {
     auto *menu = new QMenu(window);

@@ -1,5 +1,6 @@
 #include "printing/printcommands.h"
 
+#include "dialogs/dialogparts.h"
 #include "imaging/imagebox/imagebox.h"
 #include "imaging/picture/picture.h"
 #include "imaging/viewer/pic.h"
@@ -29,10 +30,11 @@ bool PrintCommands::askPrinter(QWidget *parent)
     return m_dialogs.print(m_printer.printer(), parent);
 }
 
-PrintCommands::Choice PrintCommands::askOptions()
+PrintCommands::Choice PrintCommands::askOptions(QWidget *asker)
 {
     if (!m_options)
         return Choice::Cancelled;
+    centreOver(m_options, asker ? asker->window() : nullptr);
     const int result = m_dialogs.runModal(*m_options);
     if (result == QDialog::Accepted)
         return Choice::Print;
@@ -68,7 +70,7 @@ void PrintCommands::printInWindow(QWidget *window, const std::function<void(cons
 {
     if (!askPrinter(window))
         return;
-    const Choice choice = askOptions();
+    const Choice choice = askOptions(window);
     output(choice, window, [&](PageSink &sink, const PrintOptions &options) {
         QCoreApplication::processEvents();
         status(QStringLiteral("printing Image"));

@@ -35,8 +35,8 @@ public:
 
     // The platform's print dialog; false when cancelled.
     bool askPrinter(QWidget *parent);
-    // The print options dialog, shown modally.
-    Choice askOptions();
+    // The print options dialog, shown modally over the window that asks.
+    Choice askOptions(QWidget *asker);
     // ApplyPrintOptions, then the document on the printer or in the preview.
     void output(Choice choice, QWidget *parent, const Document &document);
     // The printer set-up dialog and nothing else.

@@ -1,5 +1,7 @@
 #include "printing/printdialogs.h"
 
+#include "dialogs/dialogparts.h"
+
 #include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -9,6 +11,7 @@
 bool StandardPrintDialogs::print(QPrinter &printer, QWidget *parent)
 {
     QPrintDialog dialog(&printer, parent);
+    centreOver(&dialog, parent ? parent->window() : nullptr);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -19,6 +22,7 @@ bool StandardPrintDialogs::printerSetUp(QPrinter &printer, QWidget *parent)
 {
     QPageSetupDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Printer Set Up"));
+    centreOver(&dialog, parent ? parent->window() : nullptr);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -107,7 +107,7 @@ void TForm11::Print1Click()
     setStatus(QStringLiteral("Printer Selection"));
     if (!commands->askPrinter(this))
         return;
-    const PrintCommands::Choice choice = commands->askOptions();
+    const PrintCommands::Choice choice = commands->askOptions(this);
     commands->output(choice, this, [this](PageSink &sink, const PrintOptions &options) {
         letMessagesRun();
         setStatus(QStringLiteral("Printing Images Page 1"));
@@ -139,7 +139,7 @@ void TForm11::Print2Click()
     if (!commands->askPrinter(this))
         return;
     setStatus(QStringLiteral("Print Options"));
-    const PrintCommands::Choice choice = commands->askOptions();
+    const PrintCommands::Choice choice = commands->askOptions(this);
     commands->output(choice, this, [this, &path](PageSink &sink, const PrintOptions &options) {
         setStatus(QStringLiteral("Printing Image"));
         WaitCursor hourglass;

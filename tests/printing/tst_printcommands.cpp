@@ -97,6 +97,8 @@ private slots:
     void sheetRunMarksPrintBusy();
     void previewShowsThePagesThePrintWouldGive();
     void singleImageFromTheList();
+    void pictureLargerThanThePageIsFitted();
+    void optionsOpenCentredOverTheirWindow();
     void singleImageNeedsASelection();
     void singleImageCancelledLeavesBusyMode();
     void unreadableSingleImageIsReported();
@@ -244,9 +246,54 @@ void TestPrintCommands::singleImageFromTheList()
     QVERIFY(text.contains(QStringLiteral("Single Picture")));
     QCOMPARE(f.status(form), QStringLiteral("Finished Printing"));
     QCOMPARE(f.viewer->ImageBox1->picture().size(), QSize(100, 80));
+    // Three printer dots of 1/300 inch a pixel: 25.4 x 20.3 mm on paper.
+    const QList<pdf::Image> images = pdf::images(f.dialogs->pdfPath);
+    QCOMPARE(images.size(), 1);
+    QVERIFY2(qAbs(images[0].widthMm() - 25.4) <= 0.5 && qAbs(images[0].heightMm() - 20.3) <= 0.5,
+             qPrintable(QStringLiteral("%1 x %2 mm").arg(images[0].widthMm()).arg(images[0].heightMm())));
     QVERIFY(!form.isBusy());
     QVERIFY(!form.state.PrintBusy);
     QVERIFY(f.prompter.shown.isEmpty());
+}
+
+// At scale 3 a 2000 x 1500 picture would be half a metre wide: it is
+// fitted to the page's printable width, proportions kept, not cut off.
+void TestPrintCommands::pictureLargerThanThePageIsFitted()
+{
+    PrintFixture f;
+    printtest::writePicture(f.folder + "/wide.png", QSize(2000, 1500), Qt::darkGreen);
+    TForm1 &form = f.open();
+    f.showFolder(form);
+    f.select(form, QStringLiteral("wide.png"));
+    f.answer(QDialog::Accepted);
+    form.action(QStringLiteral("Print2"))->trigger();
+    const QList<pdf::Image> images = pdf::images(f.dialogs->pdfPath);
+    QCOMPARE(images.size(), 1);
+    const double width = images[0].widthMm(), height = images[0].heightMm();
+    QVERIFY2(width > 190 && width <= 210 && qAbs(width / height - 4.0 / 3.0) < 0.01,
+             qPrintable(QStringLiteral("%1 x %2 mm").arg(width).arg(height)));
+}
+
+// Print Options opens over the window that asked for it, wherever that is,
+// every time.
+void TestPrintCommands::optionsOpenCentredOverTheirWindow()
+{
+    PrintFixture f;
+    TForm1 &form = f.open();
+    form.show();
+    QList<QPoint> offsets;
+    for (const QPoint &place : {QPoint(20, 20), QPoint(200, 150), QPoint(20, 20)}) {
+        form.move(place);
+        f.dialogs->printAnswers.enqueue(true);
+        f.dialogs->modal = [&](QDialog &dialog) {
+            offsets.append(dialog.frameGeometry().center() - form.frameGeometry().center());
+            return int(QDialog::Rejected);
+        };
+        form.PrintButtonClick();
+    }
+    QCOMPARE(offsets.size(), 3);
+    for (const QPoint &offset : offsets)
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
 }
 
 void TestPrintCommands::singleImageNeedsASelection()
