@@ -4,8 +4,9 @@
 # the tests write. A crash or leak fails the script. The mutations start
 # from a fixed seed, so runs from a fresh checkout try the same inputs (more
 # on a faster machine); PIXMOOR_FUZZ_SEED=0 lets libFuzzer pick a new seed.
-# Any single allocation over 256 MB fails the run: no file may make a reader
-# ask for that much (see docs/READ-BOUNDS.md).
+# Any single allocation over 256 MB fails the run: at the harnesses' small
+# size limits no file may make a reader ask for that much (the bounds each
+# reader keeps are in docs/READ-BOUNDS.md).
 # Usage: scripts/fuzz.sh [seconds-per-harness, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."

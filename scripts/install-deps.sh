@@ -24,7 +24,7 @@ commands=(
   cjpeg:libjpeg-turbo-progs djpeg:libjpeg-turbo-progs
   tiffcp:libtiff-tools tiffinfo:libtiff-tools tiff2bw:libtiff-tools
   wmf2svg:libwmf-bin emf2svg-conv:emf2svg rsvg-convert:librsvg2-bin
-  pdfinfo:poppler-utils pdftotext:poppler-utils pdftoppm:poppler-utils
+  pdfinfo:poppler-utils pdftotext:poppler-utils pdftoppm:poppler-utils pdfimages:poppler-utils
   scanimage:sane-utils i686-w64-mingw32-windres:binutils-mingw-w64-i686
   Xvfb:xvfb xvfb-run:xvfb openbox:openbox xdotool:xdotool
   xwininfo:x11-utils xprop:x11-utils clang:clang ninja:ninja-build cmake:cmake

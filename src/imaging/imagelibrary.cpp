@@ -215,6 +215,7 @@ Result decodeEmbeddedImage(const uchar *data, qint64 size, FileFormat format, co
         return ReadFailed;
     ReadOptions options;
     options.limits = limits;
+    options.upright = false;
     QImage decoded;
     const Result result = decode({data, size}, format, options, decoded);
     if (result != Success)

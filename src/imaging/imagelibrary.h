@@ -79,6 +79,9 @@ struct ReadOptions
     // the caller stretches it further. Invalid: full size.
     QSize atLeast;
     Limits limits;
+    // Turn JPEG pictures upright by their orientation tag. Pictures inside
+    // metafiles are drawn as stored, as the system that wrote them does.
+    bool upright = true;
 };
 
 // Reads path as format. On success `out` holds the picture: depth 24 gives
@@ -95,7 +98,8 @@ Result readImageData(const uchar *data, qint64 size, FileFormat format, const Re
 
 // A picture embedded in another file (an icon's PNG entry, a metafile's
 // JPEG or PNG bitmap) as the file holds it: ARGB32 with its transparency,
-// through the same decoders and limits as readImage.
+// not turned by an orientation tag, through the same decoders and limits
+// as readImage.
 Result decodeEmbeddedImage(const uchar *data, qint64 size, FileFormat format, const Limits &limits, QImage &out);
 
 // The picture at a depth as readImage delivers it: RGB32 for 24, otherwise

@@ -216,7 +216,7 @@ void cmykToRgb(QImage &image, bool inverted)
 
 Result decodeInto(Decoder &d, const ReadOptions &options, QImage &out)
 {
-    const int orientation = orientationOf(d.cinfo);
+    const int orientation = options.upright ? orientationOf(d.cinfo) : 1;
     d.outSpace = outputSpace(d.cinfo);
     d.scaleNumerator = scaleFor(d, options.atLeast, orientationSwapsAxes(orientation));
     if (!startDecoding(d) || d.error.hitEnd)

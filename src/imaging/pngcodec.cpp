@@ -47,7 +47,7 @@ void onWarning(png_structp png, png_const_charp message)
 
 // Beyond its pixels a file can only make libpng hold this much: a chunk
 // declaring more fails the read before anything is allocated for it.
-constexpr png_alloc_size_t MaxChunkBytes = 4 * 1024 * 1024;
+constexpr png_alloc_size_t MaxChunkBytes = 8 * 1024 * 1024;
 constexpr png_uint_32 MaxCachedChunks = 64;
 
 // Only the image's header, palette, transparency, data and resolution are

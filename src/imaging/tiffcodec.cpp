@@ -125,11 +125,15 @@ struct TiffCloser
 };
 using TiffPointer = std::unique_ptr<TIFF, TiffCloser>;
 
-TiffPointer openMemory(MemoryFile &file, const char *mode, const Limits &limits)
+// libtiff allocates by declared sizes (tag arrays, a strip or tile being
+// decoded): no one block beyond this. A page whose single strip decodes to
+// more is refused rather than read.
+constexpr tmsize_t MaxLibtiffBlock = tmsize_t(256) * 1024 * 1024;
+
+TiffPointer openMemory(MemoryFile &file, const char *mode)
 {
     TIFFOpenOptions *options = TIFFOpenOptionsAlloc();
-    // libtiff allocates by declared sizes; keep any one block near the picture's own size.
-    TIFFOpenOptionsSetMaxSingleMemAlloc(options, tmsize_t(qMax<qint64>(limits.maxPixels * 8, 1 << 24)));
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options, MaxLibtiffBlock);
     TIFFOpenOptionsSetErrorHandlerExtR(options, countError, &file);
     TIFFOpenOptionsSetWarningHandlerExtR(options, countReadWarning, &file);
     TIFF *tif = TIFFClientOpenExt("memory", mode, &file, readMemory, writeMemory, seekMemory, closeMemory,
@@ -426,7 +430,7 @@ void resolutionOf(TIFF *tif, float &x, float &y)
 Result decodeTiff(Bytes in, const ReadOptions &options, QImage &out)
 {
     MemoryFile file{in.data, in.size, nullptr, 0};
-    TiffPointer tif = openMemory(file, "r", options.limits);
+    TiffPointer tif = openMemory(file, "r");
     if (!tif)
         return in.size < 8 ? ReadFailed : BadFormat;
     const Page page = readPage(tif.get());
@@ -463,7 +467,7 @@ Result decodeTiff(Bytes in, const ReadOptions &options, QImage &out)
 Result describeTiff(Bytes in, ImageInfo &info)
 {
     MemoryFile file{in.data, in.size, nullptr, 0};
-    TiffPointer tif = openMemory(file, "r", Limits());
+    TiffPointer tif = openMemory(file, "r");
     if (!tif)
         return in.size < 8 ? ReadFailed : BadFormat;
     const Page page = readPage(tif.get());
@@ -557,7 +561,7 @@ Result encodeTiff(const QImage &image, int depth, TiffCompression compression, Q
     const quint16 tag = compressionTag(compression, bits);
     out.clear();
     MemoryFile file{nullptr, 0, &out, 0};
-    TiffPointer tif = openMemory(file, "w", Limits());
+    TiffPointer tif = openMemory(file, "w");
     if (!tif)
         return OutOfMemory;
     setTags(tif.get(), image, bits, tag);

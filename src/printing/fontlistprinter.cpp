@@ -54,6 +54,5 @@ bool printFontList(PageSink &sink, const QStringList &families, const QString &p
             y = 0;
         }
     }
-    sink.endDocument();
-    return printed;
+    return sink.endDocument() && printed;
 }

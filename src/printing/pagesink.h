@@ -23,7 +23,8 @@ public:
     // The painter of the current page; valid between begin and end.
     virtual QPainter &painter() = 0;
     virtual bool newPage() = 0;
-    virtual void endDocument() = 0;
+    // Ends the document; false when it did not go out whole.
+    virtual bool endDocument() = 0;
     // The printable area in page pixels, and the page's dots per inch.
     virtual QRect pageRect() const = 0;
     virtual int resolution() const = 0;

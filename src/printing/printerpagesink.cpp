@@ -1,11 +1,11 @@
 #include "printing/printerpagesink.h"
 
-#include <QFile>
+#include "platform/filesystem.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-
-#include <cstdio>
 
 PrinterPageSink::PrinterPageSink(QPrinter &printer) : m_printer(printer) {}
 
@@ -47,25 +47,31 @@ bool PrinterPageSink::newPage()
     return started;
 }
 
-void PrinterPageSink::endDocument()
+bool PrinterPageSink::endDocument()
 {
     if (!m_painter.isActive())
-        return;
+        return !m_failed;
     const bool written = m_painter.end();
-    finishFile(written && !m_failed);
+    return finishFile(written && !m_failed);
 }
 
-void PrinterPageSink::finishFile(bool complete)
+// The temporary file takes the PDF's name when complete and is removed
+// otherwise. A preview writes no file, and has nothing to rename.
+bool PrinterPageSink::finishFile(bool complete)
 {
+    m_failed = !complete;
     if (m_fileName.isEmpty())
-        return;
+        return complete;
     const QString part = m_printer.outputFileName();
     m_printer.setOutputFileName(m_fileName);
-    if (!complete || std::rename(QFile::encodeName(part).constData(), QFile::encodeName(m_fileName).constData()) != 0) {
+    m_fileName.clear();
+    if (!QFile::exists(part))
+        return complete;
+    if (!complete || !systemFileSystem().replace(part, m_printer.outputFileName())) {
         QFile::remove(part);
         m_failed = true;
     }
-    m_fileName.clear();
+    return !m_failed;
 }
 
 QRect PrinterPageSink::pageRect() const

@@ -19,13 +19,13 @@ public:
     bool beginDocument() override;
     QPainter &painter() override { return m_painter; }
     bool newPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     QRect pageRect() const override;
     int resolution() const override { return PrintDpi; }
 
 private:
     void scaleToPrintDpi();
-    void finishFile(bool complete);
+    bool finishFile(bool complete);
 
     QPrinter &m_printer;
     QPainter m_painter;

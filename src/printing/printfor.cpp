@@ -65,9 +65,11 @@ QFrame *pictureFrame(QWidget *parent, const char *name, QLabel *picture, const Q
 
 TForm10::TForm10(SharedPrinter &printer, PrintDialogs &dialogs, HelpCommands &help, QWidget *parent)
     : QDialog(parent), m_printer(printer), m_dialogs(dialogs), m_help(help),
-      m_font(printTextFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont))),
+      m_font(QFontDatabase::systemFont(QFontDatabase::GeneralFont)),
       m_color(QApplication::palette().color(QPalette::WindowText))
 {
+    // The font dialog shows the font at the printed size, in points.
+    m_font.setPointSize(PrintTextPointSize);
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Print Options"));
     setProperty("helpContext", HelpContext);

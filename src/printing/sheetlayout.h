@@ -20,8 +20,9 @@ public:
     // The cell the next image goes into, and where its name goes.
     QRect cell() const { return QRect(QPoint(m_left, m_top), QPoint(m_right - 1, m_bottom - 1)); }
     QPoint namePosition() const { return {m_left, m_bottom + NameOffset}; }
-    // How wide a name may be: its cell and most of the gap after it.
-    int nameWidth() const { return m_cellSize.width() + Gap - NameSpacing; }
+    // How wide a name may be: its cell and most of the gap after it, and
+    // never past the page's right edge.
+    int nameWidth() const { return qMin(m_cellSize.width() + Gap - NameSpacing, m_page.width() - m_left); }
 
     // Moves past the cell just printed; true when a new page must begin
     // (the layout is then back at the top of the page).

@@ -97,6 +97,5 @@ bool printThumbnailSheet(PageSink &sink, const SheetRequest &request, SheetHost 
     if (!sink.beginDocument())
         return false;
     const bool complete = SheetRun(sink, request, host, prompter).run();
-    sink.endDocument();
-    return complete;
+    return sink.endDocument() && complete;
 }

@@ -25,8 +25,7 @@ bool printSingleImage(PageSink &sink, const PrintOptions &options, const SingleI
     painter.setPen(options.color);
     DrawPageTexts(painter, sink.pageRect().size(), options, pageText(1));
     draw(painter, sink.pageRect().size());
-    sink.endDocument();
-    return true;
+    return sink.endDocument();
 }
 
 void drawPictureStretched(QPainter &painter, const Picture &picture, const QRect &target)

@@ -27,7 +27,7 @@ QRect singleImageRect(PictureSource source, int scale, QSize size, QSize page);
 
 // Begins the document, draws the page texts, lets draw put the picture on
 // the page (of the printable size it is handed), and ends the document.
-// False when no document could be begun.
+// False when the document could not be begun or did not go out whole.
 using SingleImageDraw = std::function<void(QPainter &, QSize page)>;
 bool printSingleImage(PageSink &sink, const PrintOptions &options, const SingleImageDraw &draw);
 

@@ -184,7 +184,7 @@ QByteArray tiffDirectory(std::initializer_list<TiffEntry> entries)
 
 QByteArray tiffWithStripTable(quint32 strips)
 {
-    return tiffDirectory({{256, 4, 1, 16}, {257, 4, 1, strips}, {258, 3, 1, 8}, {259, 3, 1, 1}, {262, 3, 1, 1},
+    return tiffDirectory({{256, 4, 1, 16}, {257, 4, 1, 16}, {258, 3, 1, 8}, {259, 3, 1, 1}, {262, 3, 1, 1},
                           {273, 4, strips, 8}, {277, 3, 1, 1}, {278, 4, 1, 1}, {279, 4, strips, 8}});
 }
 

@@ -24,8 +24,8 @@ QByteArray insertPngChunk(const QByteArray &png, const QByteArray &type, const Q
 QByteArray pngDeclaringChunk(const QByteArray &type, quint32 length);
 // An icon file whose only entry holds `image` (a PNG or a DIB).
 QByteArray iconHolding(const QByteArray &image, int entries = 1);
-// A 16-pixel wide TIFF of `strips` rows, one strip a row, whose strip tables
-// claim `strips` entries that the file does not hold.
+// A 16 x 16 TIFF, one strip a row, whose strip tables claim `strips`
+// entries that the file does not hold.
 QByteArray tiffWithStripTable(quint32 strips);
 // A 16 x 16 TIFF of one tile of the given size.
 QByteArray tiffWithTile(quint32 tileWidth, quint32 tileHeight);

@@ -92,12 +92,13 @@ bool RecordingPageSink::newPage()
     return true;
 }
 
-void RecordingPageSink::endDocument()
+bool RecordingPageSink::endDocument()
 {
     if (!m_painter.isActive())
-        return;
+        return true;
     m_painter.end();
     ++documentsEnded;
+    return true;
 }
 
 int RecordingPageSink::metric(PaintDeviceMetric metric) const

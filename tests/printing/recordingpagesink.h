@@ -46,7 +46,7 @@ public:
     bool beginDocument() override;
     QPainter &painter() override { return m_painter; }
     bool newPage() override;
-    void endDocument() override;
+    bool endDocument() override;
     QRect pageRect() const override { return QRect(QPoint(0, 0), m_page); }
     int resolution() const override { return m_dpi; }
 

@@ -49,7 +49,7 @@ void TestPrintOptions::initialState()
     const PrintOptions options = d.options();
     QVERIFY(options.portrait);
     QCOMPARE(options.scale, 3);
-    QCOMPARE(options.font.pixelSize(), printPixels(8));
+    QCOMPARE(options.font.pointSize(), 8);
 }
 
 void TestPrintOptions::showingClearsTheTextsOnly()

@@ -3,6 +3,7 @@
 #include "printing/pagesink.h"
 #include "printing/pagetexts.h"
 #include "printing/printcommands.h"
+#include "printing/printerpagesink.h"
 #include "printing/singleimage.h"
 #include "printing/tempbitmap.h"
 #include "printtestfiles.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
 #include <QTest>
 
 namespace {
@@ -36,6 +39,7 @@ private slots:
     void metafilePrintsOneFactorSmaller();
     void failedRoundTripDrawsNothing();
     void refusedDocumentDrawsNothing();
+    void pdfTakesItsNameOnlyWhenComplete();
 };
 
 void TestSingleImage::sizeRules_data()
@@ -144,6 +148,42 @@ void TestSingleImage::failedRoundTripDrawsNothing()
     // The page texts are printed all the same.
     QVERIFY(sink.findText(0, QStringLiteral("Page 1")));
     QCOMPARE(sink.documentsEnded, 1);
+}
+
+// A PDF takes its name only once it is whole: an old file of that name is
+// replaced then, and a print that cannot finish leaves neither a partial
+// file nor its temporary one.
+void TestSingleImage::pdfTakesItsNameOnlyWhenComplete()
+{
+    TestEnvironment env;
+    const QString folder = env.makeFolder(QStringLiteral("out"));
+    const QString target = folder + QStringLiteral("/sheet.pdf");
+    TestEnvironment::writeFile(target, QByteArray("an older file"));
+    const auto print = [](const QString &path) {
+        QPrinter printer(QPrinter::PrinterResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        PrinterPageSink sink(printer);
+        const bool printed = printSingleImage(sink, pageOptions(3), [](QPainter &painter, QSize) {
+            painter.fillRect(QRect(0, 100, 300, 240), Qt::blue);
+        });
+        return std::make_pair(printed, printer.outputFileName());
+    };
+    const auto [printed, nameAfter] = print(target);
+    QVERIFY(printed);
+    QCOMPARE(nameAfter, target);
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.read(4) == "%PDF");
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sheet.pdf")});
+
+    // A folder where the file should go: the finished document cannot take
+    // its place, so the print fails and the folder stays as it was.
+    const QString blocked = folder + QStringLiteral("/blocked.pdf");
+    QVERIFY(QDir().mkdir(blocked));
+    QVERIFY(!print(blocked).first);
+    QVERIFY(QFileInfo(blocked).isDir());
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sheet.pdf")});
 }
 
 void TestSingleImage::refusedDocumentDrawsNothing()

@@ -14,6 +14,7 @@ bool AllocationWatch::observing() { return false; }
 
 #else
 
+#include <cerrno>
 #include <malloc.h>
 
 // glibc's own allocator, under the names it exports for wrappers like this.
@@ -21,6 +22,7 @@ extern "C" void *__libc_malloc(std::size_t size);
 extern "C" void *__libc_calloc(std::size_t count, std::size_t size);
 extern "C" void *__libc_realloc(void *pointer, std::size_t size);
 extern "C" void __libc_free(void *pointer);
+extern "C" void *__libc_memalign(std::size_t alignment, std::size_t size);
 
 namespace {
 
@@ -31,8 +33,6 @@ void noteRequest(std::size_t size)
     }
 }
 
-// Blocks from the aligned allocators are not counted in but may be freed
-// here: the count can only come out low by those, never high.
 void noteHeld(long long change)
 {
     const long long now = held.fetch_add(change, std::memory_order_relaxed) + change;
@@ -70,6 +70,28 @@ extern "C" void *realloc(void *pointer, std::size_t size) noexcept
     if (block || size == 0)
         noteHeld(-before);
     return counted(block);
+}
+
+extern "C" void *memalign(std::size_t alignment, std::size_t size) noexcept
+{
+    noteRequest(size);
+    return counted(__libc_memalign(alignment, size));
+}
+
+extern "C" void *aligned_alloc(std::size_t alignment, std::size_t size) noexcept
+{
+    return memalign(alignment, size);
+}
+
+extern "C" int posix_memalign(void **pointer, std::size_t alignment, std::size_t size) noexcept
+{
+    if (alignment % sizeof(void *) != 0 || (alignment & (alignment - 1)) != 0)
+        return EINVAL;
+    void *block = memalign(alignment, size);
+    if (!block)
+        return ENOMEM;
+    *pointer = block;
+    return 0;
 }
 
 extern "C" void free(void *pointer) noexcept

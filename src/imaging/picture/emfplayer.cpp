@@ -171,14 +171,15 @@ std::optional<QRegion> EmfPlayer::regionData(const ByteView &r, qint64 offset, q
     // RGNDATAHEADER: dwSize 32, iType, nCount, nRgnSize, rcBound; then rects.
     const ByteView data = r.sub(offset, size);
     const quint32 headerSize = data.u32(0), count = data.u32(8);
-    QRegion region;
     if (!data.ok() || headerSize < 32 || !data.hasArray(headerSize, count, 16))
         return std::nullopt;
+    QList<QRect> rects;
+    rects.reserve(count);
     for (quint32 i = 0; i < count; ++i) {
         const qint64 at = headerSize + 16 * qint64(i);
-        region += QRect(QPoint(data.s32(at), data.s32(at + 4)), QPoint(data.s32(at + 8) - 1, data.s32(at + 12) - 1));
+        rects.append(QRect(QPoint(data.s32(at), data.s32(at + 4)), QPoint(data.s32(at + 8) - 1, data.s32(at + 12) - 1)));
     }
-    return region;
+    return gdi::regionOfRects(rects);
 }
 
 bool EmfPlayer::playObject(quint32 type, ByteView r)

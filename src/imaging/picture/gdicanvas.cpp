@@ -249,23 +249,26 @@ void GdiCanvas::applyClip()
 
 void GdiCanvas::combineClip(const QRegion &deviceRegion, int mode)
 {
-    const QRegion current = m_state.clipped ? m_state.clip : QRegion(m_deviceBounds);
+    QRegion current = m_state.clipped ? m_state.clip : QRegion(m_deviceBounds);
+    QRegion incoming = boundedRegion(deviceRegion);
+    // Combining can give about the product of the two counts (strips across
+    // strips): past this, the two regions' bounds are combined instead.
+    constexpr qint64 MaxCombinedRectangles = qint64(1) << 22;
+    if (qint64(current.rectCount()) * incoming.rectCount() > MaxCombinedRectangles) {
+        qCDebug(lcCanvas) << "clip regions of" << current.rectCount() << "and" << incoming.rectCount()
+                          << "rectangles combined by their bounds";
+        current = current.boundingRect();
+        incoming = incoming.boundingRect();
+    }
     switch (mode) {
-    case RgnAnd: m_state.clip = current.intersected(deviceRegion); break;
-    case RgnOr: m_state.clip = current.united(deviceRegion); break;
-    case RgnXor: m_state.clip = current.xored(deviceRegion); break;
-    case RgnDiff: m_state.clip = current.subtracted(deviceRegion); break;
-    case RgnCopy: m_state.clip = deviceRegion; break;
+    case RgnAnd: m_state.clip = current.intersected(incoming); break;
+    case RgnOr: m_state.clip = current.united(incoming); break;
+    case RgnXor: m_state.clip = current.xored(incoming); break;
+    case RgnDiff: m_state.clip = current.subtracted(incoming); break;
+    case RgnCopy: m_state.clip = incoming; break;
     default: return;
     }
-    // Each clip change costs time in proportion to the region's rectangles,
-    // and strips crossing strips multiply them: past this many the clip
-    // widens to its bounding rectangle, drawing more rather than stalling.
-    constexpr int MaxClipRectangles = 16384;
-    if (m_state.clip.rectCount() > MaxClipRectangles) {
-        qCDebug(lcCanvas) << "clip of" << m_state.clip.rectCount() << "rectangles widened to its bounds";
-        m_state.clip = m_state.clip.boundingRect();
-    }
+    m_state.clip = boundedRegion(m_state.clip);
     m_state.clipped = true;
     applyClip();
 }

@@ -48,6 +48,35 @@ void ObjectTable::remove(quint32 index)
         m_freed.insert(int(index));
 }
 
+QRegion boundedRegion(const QRegion &region)
+{
+    return region.rectCount() > MaxRegionRectangles ? QRegion(region.boundingRect()) : region;
+}
+
+namespace {
+QRegion unionOf(const QList<QRect> &rects, qsizetype from, qsizetype to)
+{
+    if (to - from == 1)
+        return QRegion(rects[from]);
+    const qsizetype middle = from + (to - from) / 2;
+    return unionOf(rects, from, middle).united(unionOf(rects, middle, to));
+}
+} // namespace
+
+QRegion regionOfRects(const QList<QRect> &rects)
+{
+    if (rects.isEmpty())
+        return {};
+    if (rects.size() > MaxRegionRectangles) {
+        QRect bounds;
+        for (const QRect &rect : rects)
+            if (rect.isValid())
+                bounds |= rect;
+        return bounds;
+    }
+    return boundedRegion(unionOf(rects, 0, rects.size()));
+}
+
 QColor colorRef(quint32 value)
 {
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);

@@ -121,4 +121,14 @@ std::optional<Object> stockObject(quint32 index);
 
 QColor colorRef(quint32 value); // 0x00BBGGRR
 
+// Every clip change and region fill costs time in proportion to a region's
+// rectangles, and strips crossing strips multiply them. A region of more
+// rectangles than this stands for its bounding rectangle: drawing a little
+// more rather than stalling.
+constexpr int MaxRegionRectangles = 16384;
+QRegion boundedRegion(const QRegion &region);
+// The union of rectangles read from a file, built by halves so that n
+// rectangles cost n log n, and bounded as above.
+QRegion regionOfRects(const QList<QRect> &rects);
+
 } // namespace gdi

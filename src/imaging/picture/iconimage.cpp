@@ -54,7 +54,8 @@ bool readEntryHeader(const ByteView &file, qint64 entryOffset, IconImage::Entry 
         entry.size = QSize(int(qMin<quint32>(qFromBigEndian<quint32>(header.data()), INT_MAX)),
                            int(qMin<quint32>(qFromBigEndian<quint32>(header.data() + 4), INT_MAX)));
     } else if (!entry.png && data.has(0, 16)) {
-        entry.size = QSize(data.s32(4), data.s32(8) / 2);   // colours above, mask below
+        // Colours above, mask below; a negative height is a top-down bitmap.
+        entry.size = QSize(data.s32(4), int(qAbs(qint64(data.s32(8))) / 2));
     }
     entry.bitCount = entry.png ? 32 : data.u16(14);
     const bool fits = entry.size.width() > 0 && entry.size.height() > 0 && entry.size.width() <= IconLimits.maxSide

@@ -260,16 +260,18 @@ bool WmfPlayer::createRegion(const ByteView &p)
     if (!p.ok() || scans < 0)
         return false;
     qint64 at = 22;
+    QList<QRect> rects;
     for (int i = 0; i < scans; ++i) {
         const int count = p.u16(at), top = p.s16(at + 2), bottom = p.s16(at + 4);
         if (!p.ok() || !p.hasArray(at + 6, count / 2, 4))
             return false;
         for (int j = 0; j < count / 2; ++j) {
             const int left = p.s16(at + 6 + 4 * j), right = p.s16(at + 8 + 4 * j);
-            object.region += QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+            rects.append(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
         }
         at += 6 + 4 * qint64(count / 2) + 2;
     }
+    object.region = gdi::regionOfRects(rects);
     return createObject(object);
 }
 

@@ -20,7 +20,7 @@ public:
     }
     QPainter &painter() override { return m_painter; }
     bool newPage() override { return true; }
-    void endDocument() override { m_painter.end(); }
+    bool endDocument() override { return m_painter.end(); }
     QRect pageRect() const override { return m_page.rect(); }
     int resolution() const override { return 300; }
     const QImage &page() const { return m_page; }

@@ -68,6 +68,18 @@ QByteArray runLengthDibOf16Megapixels()
     return dib + QByteArray("\xff\x00\x00\x00\x00\x01", 6);
 }
 
+// An EMF clip-region record of the given rectangles (in the picture's
+// device units), combined with the current clip by mode.
+Params clipRegion(const QList<QRect> &rects, quint32 mode)
+{
+    Params p;
+    p.u32(32 + 16 * quint32(rects.size())).u32(mode);
+    p.u32(32).u32(1).u32(quint32(rects.size())).u32(16 * quint32(rects.size())).rect32(QRect(0, 0, 100, 100));
+    for (const QRect &rect : rects)
+        p.rect32(rect);
+    return p;
+}
+
 } // namespace
 
 class TestHostileMetafile : public QObject
@@ -76,6 +88,7 @@ class TestHostileMetafile : public QObject
 private slots:
     void storedCrashersPlayCleanly();
     void bitmapsOfADrawingCostABoundedAmount();
+    void crossingStripsClipCostABoundedAmount();
     void refused_data();
     void refused();
     void badRecordSkipped_data();
@@ -248,6 +261,28 @@ void TestHostileMetafile::bitmapsOfADrawingCostABoundedAmount()
     QVERIFY(pixelIs(image, 95, 95, Red));
     if (AllocationWatch::observing())
         QVERIFY2(watch.peakGrowth() < 2 * HostileFileAllocationCeiling,
+                 qPrintable(QStringLiteral("%1 MB held at once").arg(watch.peakGrowth() >> 20)));
+}
+
+// 16,384 horizontal strips, then 16,384 vertical ones combined with them:
+// 268 million rectangles (4 GB) if the two were combined as they stand.
+void TestHostileMetafile::crossingStripsClipCostABoundedAmount()
+{
+    using namespace emfrec;
+    QList<QRect> rows, columns;
+    for (int i = 0; i < 16384; ++i) {
+        rows.append(QRect(0, 2 * i, 100000, 1));
+        columns.append(QRect(2 * i, 0, 1, 100000));
+    }
+    const QByteArray bytes = emfEnd(emfStart().add(ExtSelectClipRgn, clipRegion(rows, 5)).add(ExtSelectClipRgn, clipRegion(columns, 1))
+                                        .add(ExtSelectClipRgn, Params().u32(0).u32(5)));
+    AllocationWatch watch;
+    QString error;
+    const QImage image = playMetafile(bytes, {100, 100}, &error);
+    QVERIFY2(!image.isNull(), qPrintable(error));
+    QVERIFY(pixelIs(image, 95, 95, Red));
+    if (AllocationWatch::observing())
+        QVERIFY2(watch.peakGrowth() < HostileFileAllocationCeiling,
                  qPrintable(QStringLiteral("%1 MB held at once").arg(watch.peakGrowth() >> 20)));
 }
 
