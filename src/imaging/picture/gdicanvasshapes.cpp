@@ -281,21 +281,28 @@ void GdiCanvas::flattenPath()
 
 namespace {
 
-// The region of a clip path in device pixels. Qt gives up on (and leaks)
-// regions of polygons taller than about 100,000 pixels, so the path is cut to
-// the device and a margin that a later clip offset may still bring into view.
-// A region holds about a rectangle per edge crossing per scan line: a path of
-// many points keeps no margin, and one of very many clips to its bounds.
+// The region of a clip path in device pixels: exact over the device, and
+// beyond it (where only a later clip offset could bring it into view) the
+// path's bounding rectangle within a margin. Qt needs time and memory for
+// every scan line of a polygon's region, and gives up (leaking) on ones
+// taller than about 100,000 lines, so only the device's lines are traced; a
+// path whose points times those lines pass a million clips to its bounds.
 QRegion clipRegionOfPath(const QPainterPath &device, const QRect &deviceBounds)
 {
-    constexpr int SimplePathPoints = 64, MaxRegionPathPoints = 4096;
-    const int margin = device.elementCount() <= SimplePathPoints ? 30000 : 0;
-    const QRectF around = QRectF(deviceBounds).adjusted(-margin, -margin, margin, margin);
-    if (device.elementCount() > MaxRegionPathPoints)
-        return QRegion(device.boundingRect().intersected(around).toAlignedRect());
-    QPainterPath aroundDevice;
-    aroundDevice.addRect(around);
-    return QRegion(device.intersected(aroundDevice).toFillPolygon().toPolygon(), device.fillRule());
+    constexpr qint64 MaxRegionRectangles = qint64(1) << 20;
+    constexpr int Margin = 30000;
+    const qint64 points = qMax(1, device.elementCount()), lines = qMax(1, deviceBounds.height());
+    const QRect bounds =
+        device.boundingRect().intersected(QRectF(deviceBounds.adjusted(-Margin, -Margin, Margin, Margin))).toAlignedRect();
+    QRegion overDevice;
+    if (points * lines > MaxRegionRectangles) {
+        overDevice = QRegion(bounds.intersected(deviceBounds));
+    } else {
+        QPainterPath devicePath;
+        devicePath.addRect(deviceBounds);
+        overDevice = QRegion(device.intersected(devicePath).toFillPolygon().toPolygon(), device.fillRule());
+    }
+    return overDevice.united(QRegion(bounds).subtracted(QRegion(deviceBounds)));
 }
 
 } // namespace
