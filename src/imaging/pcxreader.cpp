@@ -1,6 +1,7 @@
 // Reads PC Paintbrush files: 1-bit, 1-bit planar (up to 16 colours), 2, 4
 // and 8 bits with one plane (8 bits with the 256-colour palette at the end),
-// 24 bits in three planes; RLE or uncompressed.
+// 24 bits in three planes and 32 in four (the fourth alpha); RLE or
+// uncompressed.
 #include "imaging/bytereader.h"
 #include "imaging/codecs.h"
 #include "imaging/imagesampling.h"
@@ -165,7 +166,8 @@ void assembleRow(const PcxHeader &h, const uchar *planes, const std::vector<int>
         QRgb *pixels = reinterpret_cast<QRgb *>(line);
         for (size_t i = 0; i < columns.size(); ++i) {
             const qint64 x = columns[i];
-            pixels[i] = qRgb(planes[x], planes[h.bytesPerLine + x], planes[2 * h.bytesPerLine + x]);
+            const int alpha = h.planes == 4 ? planes[3 * h.bytesPerLine + x] : 255;
+            pixels[i] = qRgba(planes[x], planes[h.bytesPerLine + x], planes[2 * h.bytesPerLine + x], alpha);
         }
         return;
     }
@@ -222,7 +224,11 @@ Result decodePcx(Bytes in, const ReadOptions &options, QImage &out)
     if (isIndexed(h) && (result = readPalette(in, h, palette)) != Success)
         return result;
     const Sampling sampling(int(h.width), int(h.height), options.atLeast);
-    QImage image(sampling.size(), isIndexed(h) ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+    // A fourth plane of 8 bits is alpha, laid over white like PNG's.
+    const QImage::Format format = isIndexed(h)  ? QImage::Format_Indexed8
+                                  : h.planes == 4 ? QImage::Format_ARGB32
+                                                  : QImage::Format_RGB32;
+    QImage image(sampling.size(), format);
     if (image.isNull())
         return OutOfMemory;
     image.setColorTable(palette);
