@@ -95,6 +95,7 @@ private slots:
     void badRecordSkipped();
 
 private:
+    void playsHoldingAtMost(const QByteArray &bytes, std::size_t ceiling);
     void addWmfRows();
     void addEmfRows();
 };
@@ -244,6 +245,19 @@ void TestHostileMetafile::badRecordSkipped()
     QVERIFY(pixelIs(image, 85, 85, Qt::white) || pixelIs(image, 85, 85, Qt::black));
 }
 
+// The file plays, the rest of it after the hostile records included,
+// holding no more than ceiling bytes at once where that is watched.
+void TestHostileMetafile::playsHoldingAtMost(const QByteArray &bytes, std::size_t ceiling)
+{
+    AllocationWatch watch;
+    QString error;
+    const QImage image = playMetafile(bytes, {100, 100}, &error);
+    QVERIFY2(!image.isNull(), qPrintable(error));
+    QVERIFY(pixelIs(image, 95, 95, Red));
+    if (AllocationWatch::observing())
+        QVERIFY2(watch.peakGrowth() < ceiling, qPrintable(QStringLiteral("%1 MB held at once").arg(watch.peakGrowth() >> 20)));
+}
+
 // Each record asks for a 16 MP pattern brush in 60 bytes, and every brush
 // stays in the object table: 200 of them would hold 12.8 GB.
 void TestHostileMetafile::bitmapsOfADrawingCostABoundedAmount()
@@ -252,15 +266,8 @@ void TestHostileMetafile::bitmapsOfADrawingCostABoundedAmount()
     WmfWriter brushes = wmfStart();
     for (int i = 0; i < 200; ++i)
         brushes.add(DibCreatePatternBrush, Params().u16(5).u16(0).bytes(runLengthDibOf16Megapixels()));
-    const QByteArray bytes = wmfEnd(brushes);   // no fuzz seed: 64 MP of decoding is slow in that build
-    AllocationWatch watch;
-    QString error;
-    const QImage image = playMetafile(bytes, {100, 100}, &error);
-    QVERIFY2(!image.isNull(), qPrintable(error));
-    QVERIFY(pixelIs(image, 95, 95, Red));
-    if (AllocationWatch::observing())
-        QVERIFY2(watch.peakGrowth() < 2 * HostileFileAllocationCeiling,
-                 qPrintable(QStringLiteral("%1 MB held at once").arg(watch.peakGrowth() >> 20)));
+    // No fuzz seed: 64 MP of decoding is slow in the fuzzing build.
+    playsHoldingAtMost(wmfEnd(brushes), 2 * HostileFileAllocationCeiling);
 }
 
 // 16,384 horizontal strips, then 16,384 vertical ones combined with them:
@@ -273,16 +280,9 @@ void TestHostileMetafile::crossingStripsClipCostABoundedAmount()
         rows.append(QRect(0, 2 * i, 100000, 1));
         columns.append(QRect(2 * i, 0, 1, 100000));
     }
-    const QByteArray bytes = emfEnd(emfStart().add(ExtSelectClipRgn, clipRegion(rows, 5)).add(ExtSelectClipRgn, clipRegion(columns, 1))
-                                        .add(ExtSelectClipRgn, Params().u32(0).u32(5)));
-    AllocationWatch watch;
-    QString error;
-    const QImage image = playMetafile(bytes, {100, 100}, &error);
-    QVERIFY2(!image.isNull(), qPrintable(error));
-    QVERIFY(pixelIs(image, 95, 95, Red));
-    if (AllocationWatch::observing())
-        QVERIFY2(watch.peakGrowth() < HostileFileAllocationCeiling,
-                 qPrintable(QStringLiteral("%1 MB held at once").arg(watch.peakGrowth() >> 20)));
+    playsHoldingAtMost(emfEnd(emfStart().add(ExtSelectClipRgn, clipRegion(rows, 5)).add(ExtSelectClipRgn, clipRegion(columns, 1))
+                                  .add(ExtSelectClipRgn, Params().u32(0).u32(5))),
+                       HostileFileAllocationCeiling);
 }
 
 void TestHostileMetafile::storedCrashersPlayCleanly()
