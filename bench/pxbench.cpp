@@ -3,13 +3,14 @@
 #include "app/unit1.h"
 #include "browse/imagelistview.h"
 #include "platform/shell.h"
-#include "platform/widgetprompter.h"
+#include "platform/terminalprompter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -64,7 +65,15 @@ int main(int argc, char *argv[])
 
     QTemporaryDir scratch;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
-    WidgetPrompter prompter;
+    // The folder made absolute now: the list build changes the working
+    // directory.
+    const QFileInfo given(parser.positionalArguments().first());
+    if (!given.isDir()) {
+        std::fprintf(stderr, "pxbench: %s is not a folder\n", qPrintable(given.filePath()));
+        return 2;
+    }
+    const QString folder = given.absoluteFilePath();
+    TerminalPrompter prompter(QStringLiteral("pxbench"));
     DesktopShell shell;
     TForm1 form(prompter, shell);
     form.thumbnailThreads = parser.value(threads).toInt();
@@ -80,7 +89,7 @@ int main(int argc, char *argv[])
     if (parser.value(view) == QLatin1String("report"))
         form.ListButton->click();
     form.state.ImageType = parser.value(type);
-    form.state.CurrentDir = parser.positionalArguments().first();
+    form.state.CurrentDir = folder;
 
     QElapsedTimer timer;
     timer.start();

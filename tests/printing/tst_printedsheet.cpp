@@ -14,6 +14,7 @@ class TestPrintedSheet : public QObject
 private slots:
     void sheetReadsRightOnPaper_data();
     void sheetReadsRightOnPaper();
+    void relativePathsAreTheStartingFolders();
     void badRequestsAreRefusedWithAReason_data();
     void badRequestsAreRefusedWithAReason();
 
@@ -27,9 +28,10 @@ const QString Header = QStringLiteral("Summer holiday");
 const QString Foot = QStringLiteral("Printed by Pixmoor");
 
 // Runs pxsheet; its exit code, with what it said in *output.
-int runSheet(const QStringList &arguments, QString *output = nullptr)
+int runSheet(const QStringList &arguments, QString *output = nullptr, const QString &workingDirectory = QString())
 {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(PXSHEET_PATH), arguments);
     if (!process.waitForFinished(120000))
@@ -116,6 +118,16 @@ void TestPrintedSheet::sheetReadsRightOnPaper()
     for (const pdf::Image &image : images)
         QVERIFY2(image.widthMm() >= 12 && image.heightMm() >= 12,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(image.widthMm()).arg(image.heightMm())));
+}
+
+// Folder and PDF named relative to where the tool is started.
+void TestPrintedSheet::relativePathsAreTheStartingFolders()
+{
+    makeFolder(m_env, QStringLiteral("relative"), 3);
+    QString output;
+    QCOMPARE(runSheet({QStringLiteral("relative"), QStringLiteral("relative.pdf")}, &output, m_env.root()), 0);
+    QVERIFY2(output.contains(QStringLiteral("3 files")), qPrintable(output));
+    QCOMPARE(pdf::images(m_env.root() + QStringLiteral("/relative.pdf")).size(), 3);
 }
 
 void TestPrintedSheet::badRequestsAreRefusedWithAReason_data()

@@ -5,8 +5,8 @@
 #include "browse/filegatherer.h"
 #include "browse/imagelistview.h"
 #include "dialogs/tupdown.h"
-#include "platform/prompter.h"
 #include "platform/shell.h"
+#include "platform/terminalprompter.h"
 #include "printing/printcommands.h"
 #include "printing/printdialogs.h"
 #include "printing/printfor.h"
@@ -25,29 +25,6 @@
 #include <cstdio>
 
 namespace {
-
-// Messages go to the terminal: a tool never opens a box nobody can see.
-class TerminalPrompter : public Prompter
-{
-public:
-    void error(const QString &text) override { report(text); }
-    Button confirm(const QString &text, const QList<Button> &) override
-    {
-        report(text);
-        return Button::No;
-    }
-    void information(const QString &text) override { report(text); }
-    std::optional<QString> pickFolder(const QString &, const QString &) override { return std::nullopt; }
-
-    QStringList errors;
-
-private:
-    void report(const QString &text)
-    {
-        errors.append(text);
-        std::fprintf(stderr, "pxsheet: %s\n", qPrintable(text));
-    }
-};
 
 struct SheetChoices
 {
@@ -137,9 +114,11 @@ int main(int argc, char *argv[])
     if (parser.positionalArguments().size() != 2)
         parser.showHelp(2);
 
-    const QFileInfo folder(parser.positionalArguments().at(0));
-    if (!folder.isDir())
-        return fail(QStringLiteral("%1 is not a folder").arg(folder.filePath()));
+    const QFileInfo given(parser.positionalArguments().at(0));
+    if (!given.isDir())
+        return fail(QStringLiteral("%1 is not a folder").arg(given.filePath()));
+    // Made absolute now: the list build changes the working directory.
+    const QString folder = given.absoluteFilePath();
     const QString imageType = parser.value(type).toLower();
     if (!imageTypes().contains(imageType))
         return fail(QStringLiteral("unknown type %1 (one of %2)").arg(imageType, imageTypes().join(QStringLiteral(", "))));
@@ -167,7 +146,7 @@ int main(int argc, char *argv[])
     // The program's settings stay untouched: this run keeps its own.
     QTemporaryDir scratch;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
-    TerminalPrompter prompter;
+    TerminalPrompter prompter(QStringLiteral("pxsheet"));
     DesktopShell shell;
     TForm1 form(prompter, shell);
     form.setPrintDialogs(std::make_shared<CommandLineDialogs>(choices));
@@ -183,19 +162,19 @@ int main(int argc, char *argv[])
     for (int pass = 0; pass < 5; ++pass)   // the first showing lists the scratch folder
         QCoreApplication::processEvents();
     form.state.ImageType = imageType;
-    form.state.CurrentDir = folder.absoluteFilePath();
+    form.state.CurrentDir = folder;
     form.UpdateListbox();
     const int files = form.ListView1->count();
     if (files == 0) {
         form.close();
-        return fail(QStringLiteral("no pictures of type %1 in %2").arg(imageType, folder.absoluteFilePath()));
+        return fail(QStringLiteral("no pictures of type %1 in %2").arg(imageType, folder));
     }
-    const int errorsBefore = int(prompter.errors.size());
+    const int messagesBefore = int(prompter.messages.size());
     form.PrintButtonClick();
     form.close();
-    if (!QFileInfo::exists(choices.pdf) || prompter.errors.contains(QStringLiteral("Printing Failed")))
+    if (!QFileInfo::exists(choices.pdf) || prompter.messages.contains(QStringLiteral("Printing Failed")))
         return fail(QStringLiteral("the sheet could not be written to %1").arg(choices.pdf));
-    std::printf("pxsheet: %d files, %d unreadable, into %s\n", files, int(prompter.errors.size()) - errorsBefore,
+    std::printf("pxsheet: %d files, %d unreadable, into %s\n", files, int(prompter.messages.size()) - messagesBefore,
                 qPrintable(QDir::toNativeSeparators(choices.pdf)));
     return 0;
 }
