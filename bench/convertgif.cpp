@@ -1,9 +1,9 @@
 // Times the Convert command's walk (the viewer's image control reading and
 // writing, as the main window runs it) over every .jpg file of a folder into
 // 8-bit GIF files. Usage: pxconvertgif SOURCE TARGET; prints the seconds.
-#include "imaging/convert/conversionwalk.h"
-#include "imaging/convert/imageboxengine.h"
-#include "imaging/imagebox/imagebox.h"
+#include "convert/conversionwalk.h"
+#include "convert/imageboxengine.h"
+#include "imagebox/imagebox.h"
 #include "platform/prompter.h"
 
 #include <QApplication>
@@ -13,13 +13,14 @@
 #include <cstdio>
 
 namespace {
-class QuietHost : public WalkHost
+class QuietHost : public Task
 {
 public:
     void letMessagesRun() override {}
     bool takeStopRequest() override { return false; }
     void setStatus(const QString &) override {}
     void setGauge(int) override {}
+    void reportError(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 
 class CountingPrompter : public Prompter

@@ -1,6 +1,6 @@
 // Times a search of a generated tree: pxsearchbench [files] [per-folder].
 // Every file is a small bitmap, so each one costs a real thumbnail.
-#include "app/programstate.h"
+#include "commands/programstate.h"
 #include "browse/imagelistview.h"
 #include "platform/filesystem.h"
 #include "platform/prompter.h"
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
     makeTree(dir.path(), files, perFolder);
     SilentPrompter prompter;
     ProgramState state;
-    TForm11 window({&prompter, nullptr, &systemFileSystem(), nullptr, &state});
+    TForm11 window({.commands = {.prompter = &prompter, .files = &systemFileSystem(), .state = &state}});
     window.PathEdit->setText(dir.path());
     window.FileTypeComboBox->setCurrentIndex(1);
     QElapsedTimer timer;

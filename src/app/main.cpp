@@ -8,11 +8,11 @@
 #include "fileops/createdir.h"
 #include "fileops/prop.h"
 #include "fileops/rename.h"
-#include "imaging/convert/convert.h"
-#include "imaging/scan/sanebackend.h"
-#include "imaging/scan/scan.h"
-#include "imaging/viewer/pic.h"
-#include "imaging/viewer/wmf.h"
+#include "convert/convert.h"
+#include "scan/sanebackend.h"
+#include "scan/scan.h"
+#include "viewer/pic.h"
+#include "viewer/wmf.h"
 #include "platform/volumes.h"
 #include "platform/filesystem.h"
 #include "platform/shell.h"
@@ -42,9 +42,18 @@ int main(int argc, char *argv[])
     TForm9 form9(prompter, &form1);
     TForm10 form10(form1.printing().printer(), form1.printing().dialogs(), form1.help(), &form1);
     TForm7 form7(&form1);
-    TForm11 form11({&prompter, &shell, &systemFileSystem(), &form1.help(), &form1.state, &form4, &form5, &form8,
-                    &form6, &okBottomDlg, &form7, &form1.printing()},
-                   &form1);
+    const CommandServices shared{.prompter = &prompter,
+                                 .files = &systemFileSystem(),
+                                 .shell = &shell,
+                                 .state = &form1.state,
+                                 .rename = &form4,
+                                 .copyTarget = &form5,
+                                 .properties = &form8,
+                                 .convert = &form6,
+                                 .viewer = &okBottomDlg,
+                                 .metafileWindow = &form7,
+                                 .printing = &form1.printing()};
+    TForm11 form11({.commands = shared, .help = &form1.help()}, &form1);
     form1.setSearchWindow(&form11);
     TForm13 form13(&form1);
     TForm14 form14(&form1);

@@ -1,5 +1,6 @@
 // Main browser window: creation, activation, closing and its own commands.
 #include "app/unit1.h"
+#include "app/mainwindowlist.h"
 #include "decor/decoratewindow.h"
 #include "decor/mainversioninfo.h"
 
@@ -26,7 +27,7 @@
 
 TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
     : QMainWindow(parent), ImageList1(QSize(70, 70)), ImageList2(QSize(60, 60)),
-      m_prompter(prompter), m_shell(shell)
+      m_prompter(prompter), m_shell(shell), m_listWindow(std::make_unique<MainWindowList>(*this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Pixmoor"));
@@ -193,13 +194,7 @@ void TForm1::SelectAll1Click()
 
 void TForm1::LaunchApp1Click()
 {
-    const QStringList selected = ListView1->selectedCaptions();
-    if (selected.isEmpty())
-        return;
-    setStatus(QStringLiteral("Checking File Association"));
-    const QString path = QDir(workingDirectory()).filePath(selected.first());
-    if (!m_shell.openDocument(path))
-        m_prompter.error(QStringLiteral("No application is associated with ") + selected.first());
+    commands().launch();
 }
 
 void TForm1::StopButtonClick()

@@ -1,13 +1,11 @@
 // Main browser window: folder tree, image list, menus and status bar.
 #pragma once
 
-#include "app/programstate.h"
+#include "commands/programstate.h"
 #include "browse/imagelist.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
-#include <map>
 #include <memory>
 
 class TDirTree;
@@ -40,22 +38,20 @@ class TForm5;
 class TForm8;
 class TForm13;
 class TForm14;
-struct WalkEntry;
-class PageSink;
 class PrintCommands;
 class PrintDialogs;
-class QPainter;
 class SharedPrinter;
 class TForm10;
-struct PrintOptions;
 class TForm6;
 class TForm9;
-struct ConversionRequest;
 struct StoredOptions;
 class HotKeyBackend;
 class QImage;
 class ScreenGrabber;
 class TSysHotKey;
+class ListCommands;
+class MainWindowList;
+struct CommandServices;
 
 class TForm1 : public QMainWindow
 {
@@ -135,6 +131,8 @@ public:
 
     QAction *action(const QString &name) const;
     QToolButton *filterButton(const QString &imageType) const;
+    // Runs a menu item's handler unless a long loop is running.
+    void runCommand(void (TForm1::*handler)());
 
 protected:
     bool event(QEvent *event) override;
@@ -143,6 +141,7 @@ protected:
 
 private:
     friend class MainWindowListHost;
+    friend class MainWindowList;
 
     // Layout (unit1_layout.cpp).
     void createControls();
@@ -156,9 +155,6 @@ private:
     void createMainMenu();
     void createPopupMenus();
     void bindHandlers();
-    std::function<void()> handler(const QString &name);
-    // False for a command whose handler is not part of the program yet.
-    bool isBound(const QObject *command) const;
     void attachPopup(QWidget *widget, QMenu *menu);
 
     // Settings.
@@ -169,15 +165,14 @@ private:
     void setStatus(const QString &text);
     void setGauge(int position);
     void setFileCountText(const QString &text);
-    void setControlEnabled(QWidget *control, bool enabled);
     bool isIconView() const;
     void setReportView(bool report);
     void letMessagesRun();
 
-    // Viewing (unit1_view.cpp).
-    bool enterCurrentDir();
-    QString firstSelectedCaption() const;
+    // Thumbnails and the commands on the list (unit1_view.cpp).
     void startThumbnails(const QStringList &fileList);
+    ListCommands commands();
+    CommandServices commandServices();
 
     Prompter &m_prompter;
     Shell &m_shell;
@@ -186,7 +181,7 @@ private:
     QButtonGroup *m_filterButtons = nullptr;
     QButtonGroup *m_viewButtons = nullptr;
     QActionGroup *m_filterItems = nullptr;
-    std::map<QString, std::function<void()>> m_handlers;
+    std::unique_ptr<MainWindowList> m_listWindow;
     bool m_busy = false;
     bool m_building = false;
     bool m_rebuildPending = false;
@@ -249,7 +244,8 @@ public:
     // The file system the file commands work on; the machine's by default.
     void setFileSystem(FileSystem &files) { m_files = &files; }
 
-    void Copy1Click(QObject *sender);
+    void Copy1Click();
+    void Move1Click();
     void DirTreeDragDrop(const QString &targetFolder, const QList<QUrl> &droppedFiles, bool fromThisProgram);
     void Delete1Click();
     void Rename1Click();
@@ -260,12 +256,7 @@ public:
     void DeleteSelected();
 
 private:
-    friend class MainWindowWalkHost;
     void setUpFileCommands();
-    QStringList runFileWalk(const QList<WalkEntry> &entries, const QString &target, bool move, bool gauge);
-    void removeEntriesOf(const QStringList &fileNames);
-    // Every entry of the list, marked selected or not, as files of CurrentDir.
-    QList<WalkEntry> listEntries() const;
     bool runDialog(QDialog *dialog, int *result = nullptr);
 
     QPointer<TForm4> m_renameDialog;
@@ -284,9 +275,6 @@ public:
     void SelectTwain1Click();
 
 private:
-    friend class MainWindowWalkHost;
-    void runConversionWalk(const ConversionRequest &request);
-
     QPointer<TForm6> m_convertDialog;
     QPointer<TForm9> m_scanWindow;
     bool m_converting = false;
@@ -310,10 +298,6 @@ public:
     void Fonts1Click();
 
 private:
-    bool printSheet(PageSink &sink, const PrintOptions &options);
-    bool printSelectedImage(PageSink &sink, const PrintOptions &options, const QString &caption);
-    bool drawSelectedImage(QPainter &painter, const QString &caption, int scale, QSize page);
-
     std::shared_ptr<SharedPrinter> m_printer;
     std::shared_ptr<PrintDialogs> m_printDialogs;
     std::shared_ptr<PrintCommands> m_printing;

@@ -23,13 +23,6 @@ void setBusyCursor(QWidget *widget, bool busy)
 }
 } // namespace
 
-void TForm1::setControlEnabled(QWidget *control, bool enabled)
-{
-    // A command that is not part of the program yet stays disabled.
-    const bool command = !control->property("handler").isNull();
-    control->setEnabled(enabled && (!command || isBound(control)));
-}
-
 void TForm1::disablewindow()
 {
     m_busy = true;
@@ -62,7 +55,7 @@ void TForm1::enablewindow()
     setBusyCursor(RightPanel, false);
     for (QWidget *control : {static_cast<QWidget *>(ClipBoardButton), static_cast<QWidget *>(SearchButton),
                              static_cast<QWidget *>(DirTree1)}) {
-        setControlEnabled(control, true);
+        control->setEnabled(true);
         setBusyCursor(control, false);
     }
     setBusyCursor(ListView1, false);
@@ -75,8 +68,8 @@ void TForm1::enablewindow()
     setBusyCursor(HeaderControl1, false);
     for (QToolButton *button : {MoveButton, CopyButton, RenameButton, DeleteButton, PrintButton,
                                 PrintSetUpButton, ViewButton, HelpButton, ExitButton})
-        setControlEnabled(button, true);
-    setControlEnabled(ThumbSizeButton, isIconView());
+        button->setEnabled(true);
+    ThumbSizeButton->setEnabled(isIconView());
     setBusyCursor(Panel2, false);
     ListView1->setEnabled(true);
     m_busy = false;

@@ -3,8 +3,8 @@
 #include "app/unit1.h"
 
 #include "capture/syshot.h"
-#include "imaging/imagebox/imagebox.h"
-#include "imaging/scan/scan.h"
+#include "imagebox/imagebox.h"
+#include "scan/scan.h"
 #include "platform/prompter.h"
 #include "platform/screengrabber.h"
 

@@ -1,8 +1,10 @@
 // Main window: files dropped onto a folder of the tree are copied or moved.
 #include "app/unit1.h"
+#include "app/mainwindowlist.h"
 
 #include "fileops/choose.h"
 #include "fileops/copywalk.h"
+#include "fileops/filecopier.h"
 #include "browse/imagelistview.h"
 
 #include <QDir>
@@ -32,7 +34,8 @@ void TForm1::DirTreeDragDrop(const QString &targetFolder, const QList<QUrl> &dro
     if (!m_chooserDialog || m_busy)
         return;
     // A drag out of the list carries its selection; the list itself is walked.
-    const QList<WalkEntry> entries = fromThisProgram ? listEntries() : droppedEntries(droppedFiles);
+    const ListSelection selection = m_listWindow->selection();
+    const QList<WalkEntry> entries = fromThisProgram ? walkEntries(selection) : droppedEntries(droppedFiles);
     if (std::none_of(entries.begin(), entries.end(), [](const WalkEntry &entry) { return entry.selected; }))
         return;
     int choice = TForm14::Cancelled;
@@ -41,12 +44,12 @@ void TForm1::DirTreeDragDrop(const QString &targetFolder, const QList<QUrl> &dro
         return;
     const bool move = choice == TForm14::MoveChosen;
     setStatus(QStringLiteral("Copying Files"));
-    state.PrintBusy = true;
-    disablewindow();
-    const QStringList arrived = runFileWalk(entries, targetFolder, move, false);
-    if (move && fromThisProgram)
-        removeEntriesOf(arrived);
-    enablewindow();
-    state.PrintBusy = false;
+    {
+        const BusyScope busy(*m_listWindow, BusyKind::DropWalk);
+        FileCopier copier(*m_files, m_prompter);
+        const QStringList arrived = runCopyWalk({entries, targetFolder, move, false}, copier, *m_listWindow);
+        if (move && fromThisProgram)
+            commands().removeGone(selection, arrived);
+    }
     setStatus(QStringLiteral("Finished File Operation"));
 }

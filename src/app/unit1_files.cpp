@@ -1,6 +1,6 @@
 // Main window: copying and moving, deleting, renaming, properties and folders.
 #include "app/unit1.h"
-#include "app/mainwindowwalkhost.h"
+#include "app/mainwindowlist.h"
 
 #include "app/newstat.h"
 #include "browse/dirtree.h"
@@ -72,61 +72,14 @@ bool TForm1::runDialog(QDialog *dialog, int *result)
     return answer == QDialog::Accepted;
 }
 
-QList<WalkEntry> TForm1::listEntries() const
+void TForm1::Copy1Click()
 {
-    const QStringList selected = ListView1->selectedCaptions();
-    QList<WalkEntry> entries;
-    for (const QString &caption : ListView1->captions())
-        entries.append({caption, state.CurrentDir, selected.contains(caption)});
-    return entries;
+    commands().copyOrMove(false);
 }
 
-void TForm1::Copy1Click(QObject *sender)
+void TForm1::Move1Click()
 {
-    if (!m_copyTargetDialog)
-        return;
-    const bool move = sender && sender->objectName().startsWith(QLatin1String("Move"));
-    const QString source = state.CurrentDir;
-    m_copyTargetDialog->setWindowTitle(move ? QStringLiteral("Move") : QStringLiteral("Copy"));
-    m_copyTargetDialog->Label1->setText(move ? QStringLiteral("Location to Move Files")
-                                             : QStringLiteral("Location to Copy Files"));
-    if (ListView1->selectedCaptions().isEmpty())
-        return;
-    if (!runDialog(m_copyTargetDialog) || !m_copyTargetDialog->TargetPathValid)
-        return;
-    FileCopier copier(*m_files, m_prompter);
-    const std::optional<QString> target =
-        prepareTarget(m_copyTargetDialog->Edit1->text(), source, *m_files, copier, m_prompter);
-    if (!target) {
-        setStatus(QStringLiteral("No Files Copied"));
-        return;
-    }
-    setStatus(QStringLiteral("Copying Files"));
-    disablewindow();
-    const QStringList arrived = runFileWalk(listEntries(), *target, move, true);
-    if (move)
-        removeEntriesOf(arrived);
-    enablewindow();
-    setGauge(0);
-    setStatus(QStringLiteral("Finished Copying Files"));
-}
-
-QStringList TForm1::runFileWalk(const QList<WalkEntry> &entries, const QString &target, bool move, bool gauge)
-{
-    FileCopier copier(*m_files, m_prompter);
-    MainWindowWalkHost host(*this);
-    return runCopyWalk({entries, target, move, gauge}, copier, host);
-}
-
-// The selected entries whose files are gone leave the list; the others stay.
-void TForm1::removeEntriesOf(const QStringList &fileNames)
-{
-    QStringList staying;
-    for (const QString &caption : ListView1->selectedCaptions())
-        if (!fileNames.contains(caption))
-            staying.append(caption);
-    ListView1->deselect(staying);
-    DeleteSelected();
+    commands().copyOrMove(true);
 }
 
 void TForm1::DeleteSelected()
@@ -138,58 +91,26 @@ void TForm1::DeleteSelected()
 
 void TForm1::Delete1Click()
 {
-    const QStringList selected = ListView1->selectedCaptions();
-    if (selected.isEmpty()) {
-        m_prompter.error(QStringLiteral("No Files Selected"));
-        return;
-    }
-    if (m_prompter.confirm(QStringLiteral("Confirm File Delete"), {Prompter::Button::Ok, Prompter::Button::Cancel})
-        != Prompter::Button::Ok)
-        return;
-    setStatus(QStringLiteral("Deleting Files"));
-    FileCopier copier(*m_files, m_prompter);
-    FileHousekeeping housekeeping(*m_files, m_prompter, copier);
-    removeEntriesOf(housekeeping.deleteFiles(state.CurrentDir, selected));
-    setStatus(QStringLiteral("Finished Deleting Files"));
+    commands().deleteFiles();
 }
 
 void TForm1::Rename1Click()
 {
-    const QStringList selected = ListView1->selectedCaptions();
-    if (selected.isEmpty() || !m_renameDialog)
-        return;
-    m_renameDialog->Label2->setText(selected.first());
-    m_renameDialog->Edit1->clear();
-    setStatus(QStringLiteral("Rename File"));
-    if (!runDialog(m_renameDialog))
-        return;
-    QString newName = m_renameDialog->Edit1->text();
-    ListView1Edited(selected.first(), newName);
+    commands().rename();
 }
 
+// A failed rename puts the old caption back in the editor's text.
 void TForm1::ListView1Edited(const QString &oldCaption, QString &newText)
 {
-    FileCopier copier(*m_files, m_prompter);
-    FileHousekeeping housekeeping(*m_files, m_prompter, copier);
-    if (!housekeeping.renameFile(state.CurrentDir, oldCaption, newText)) {
+    const ListSelection selection = m_listWindow->selection();
+    const ListEntry *entry = selection.withCaption(oldCaption);
+    if (!entry || !commands().renameInPlace(*entry, newText))
         newText = oldCaption;
-        return;
-    }
-    ListView1->setCaption(oldCaption, newText);
-    setStatus(QStringLiteral("File Renamed"));
 }
 
 void TForm1::Properties2Click()
 {
-    const QStringList selected = ListView1->selectedCaptions();
-    if (selected.isEmpty() || !m_propertiesDialog)
-        return;
-    FileCopier copier(*m_files, m_prompter);
-    FileHousekeeping housekeeping(*m_files, m_prompter, copier);
-    const QString path = joinPath(state.CurrentDir, selected.first());
-    if (!m_propertiesDialog->editProperties(housekeeping, path, selected.first(), state.CurrentDir))
-        return;
-    setStatus(QStringLiteral("File Attributes Set"));
+    commands().properties();
 }
 
 void TForm1::CreateDirectory1Click()

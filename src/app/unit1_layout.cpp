@@ -22,25 +22,25 @@ struct SpeedButton
     const char *name;
     int left;
     const char *hint;
-    const char *handler;
+    void (TForm1::*handler)();
     const char *themeIcon;
     QStyle::StandardPixmap fallbackIcon;
 };
 
 const SpeedButton SpeedButtons[] = {
-    {&TForm1::MoveButton, "MoveButton", 8, "Move File", "Copy1Click", "go-next", QStyle::SP_ArrowForward},
-    {&TForm1::CopyButton, "CopyButton", 49, "Copy File", "Copy1Click", "edit-copy", QStyle::SP_FileIcon},
-    {&TForm1::DeleteButton, "DeleteButton", 90, "Delete File", "Delete1Click", "edit-delete", QStyle::SP_TrashIcon},
-    {&TForm1::RenameButton, "RenameButton", 131, "Rename File", "Rename1Click", "edit-rename", QStyle::SP_FileDialogDetailedView},
-    {&TForm1::SearchButton, "SearchButton", 172, "Search", "Search2Click", "edit-find", QStyle::SP_FileDialogContentsView},
-    {&TForm1::PrintButton, "PrintButton", 213, "Print Thumb Nails", "PrintButtonClick", "document-print", QStyle::SP_FileDialogListView},
-    {&TForm1::PrintSetUpButton, "PrintSetUpButton", 254, "Printer Set Up", "PrintsetUp1Click", "document-properties", QStyle::SP_FileDialogInfoView},
-    {&TForm1::ViewButton, "ViewButton", 295, "View Full Image", "ViewButtonClick", "zoom-original", QStyle::SP_DesktopIcon},
-    {&TForm1::ClipBoardButton, "ClipBoardButton", 336, "Copy Image To Clipboard", "ToClipboard1Click", "edit-paste", QStyle::SP_DialogSaveButton},
-    {&TForm1::ThumbSizeButton, "ThumbSizeButton", 377, "Thumb Size", "ThumbSize1Click", "zoom-fit-best", QStyle::SP_TitleBarMaxButton},
-    {&TForm1::HelpButton, "HelpButton", 418, "Help", "Help2Click", "help-contents", QStyle::SP_DialogHelpButton},
-    {&TForm1::StopButton, "StopButton", 459, "Stop Process", "StopButtonClick", "process-stop", QStyle::SP_BrowserStop},
-    {&TForm1::ExitButton, "ExitButton", 500, "Exit Pixmoor", "Exit1Click", "application-exit", QStyle::SP_DialogCloseButton},
+    {&TForm1::MoveButton, "MoveButton", 8, "Move File", &TForm1::Move1Click, "go-next", QStyle::SP_ArrowForward},
+    {&TForm1::CopyButton, "CopyButton", 49, "Copy File", &TForm1::Copy1Click, "edit-copy", QStyle::SP_FileIcon},
+    {&TForm1::DeleteButton, "DeleteButton", 90, "Delete File", &TForm1::Delete1Click, "edit-delete", QStyle::SP_TrashIcon},
+    {&TForm1::RenameButton, "RenameButton", 131, "Rename File", &TForm1::Rename1Click, "edit-rename", QStyle::SP_FileDialogDetailedView},
+    {&TForm1::SearchButton, "SearchButton", 172, "Search", &TForm1::Search2Click, "edit-find", QStyle::SP_FileDialogContentsView},
+    {&TForm1::PrintButton, "PrintButton", 213, "Print Thumb Nails", &TForm1::PrintButtonClick, "document-print", QStyle::SP_FileDialogListView},
+    {&TForm1::PrintSetUpButton, "PrintSetUpButton", 254, "Printer Set Up", &TForm1::PrintsetUp1Click, "document-properties", QStyle::SP_FileDialogInfoView},
+    {&TForm1::ViewButton, "ViewButton", 295, "View Full Image", &TForm1::ViewButtonClick, "zoom-original", QStyle::SP_DesktopIcon},
+    {&TForm1::ClipBoardButton, "ClipBoardButton", 336, "Copy Image To Clipboard", &TForm1::ToClipboard1Click, "edit-paste", QStyle::SP_DialogSaveButton},
+    {&TForm1::ThumbSizeButton, "ThumbSizeButton", 377, "Thumb Size", &TForm1::ThumbSize1Click, "zoom-fit-best", QStyle::SP_TitleBarMaxButton},
+    {&TForm1::HelpButton, "HelpButton", 418, "Help", &TForm1::Help2Click, "help-contents", QStyle::SP_DialogHelpButton},
+    {&TForm1::StopButton, "StopButton", 459, "Stop Process", &TForm1::StopButtonClick, "process-stop", QStyle::SP_BrowserStop},
+    {&TForm1::ExitButton, "ExitButton", 500, "Exit Pixmoor", &TForm1::Exit1Click, "application-exit", QStyle::SP_DialogCloseButton},
 };
 
 struct FilterButton
@@ -117,7 +117,7 @@ QFrame *TForm1::createSpeedBar()
         button->setIcon(QIcon::fromTheme(QString::fromLatin1(entry.themeIcon),
                                          style()->standardIcon(entry.fallbackIcon)));
         button->setIconSize(QSize(28, 28));
-        button->setProperty("handler", QString::fromLatin1(entry.handler));
+        connect(button, &QToolButton::clicked, this, entry.handler);
         this->*entry.member = button;
     }
     return Panel2;

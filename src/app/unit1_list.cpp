@@ -128,8 +128,8 @@ void TForm1::SizeEnable()
     if (!isIconView())
         return;
     QAction *thumbSize = action(QStringLiteral("ThumbSize1"));
-    thumbSize->setEnabled(isBound(thumbSize));
-    setControlEnabled(ThumbSizeButton, true);
+    thumbSize->setEnabled(true);
+    ThumbSizeButton->setEnabled(true);
 }
 
 void TForm1::selectFilter(const QString &imageType)
@@ -153,8 +153,8 @@ void TForm1::setReportView(bool report)
     action(QStringLiteral("List1"))->setChecked(report);
     ListView1->setViewStyle(report ? ImageListView::ViewStyle::Report : ImageListView::ViewStyle::Icon);
     QAction *thumbSize = action(QStringLiteral("ThumbSize1"));
-    thumbSize->setEnabled(!report && isBound(thumbSize));
-    setControlEnabled(ThumbSizeButton, !report);
+    thumbSize->setEnabled(!report);
+    ThumbSizeButton->setEnabled(!report);
     (report ? ListButton : IcoButton)->setChecked(true);
 }
 

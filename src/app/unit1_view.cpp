@@ -1,14 +1,19 @@
-// Main window: thumbnails, viewing a file and copying it to the clipboard.
+// Main window: thumbnails, and the commands on the list of CurrentDir.
 #include "app/unit1.h"
+#include "app/mainwindowlist.h"
 
 #include "app/newstat.h"
+#include "convert/convert.h"
+#include "fileops/copy.h"
+#include "fileops/prop.h"
+#include "fileops/rename.h"
 #include "browse/imagelistview.h"
 #include "browse/thumbnailmaker.h"
-#include "imaging/imagebox/imagebox.h"
-#include "imaging/imagebox/imageboxrules.h"
-#include "imaging/viewer/pic.h"
-#include "imaging/viewer/viewing.h"
-#include "imaging/viewer/wmf.h"
+#include "imagebox/imagebox.h"
+#include "imagebox/imageboxrules.h"
+#include "viewer/pic.h"
+#include "viewer/viewing.h"
+#include "viewer/wmf.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
@@ -38,42 +43,32 @@ void TForm1::ImageSet(int index)
     target.add(QPixmap::fromImage(thumbnail));
 }
 
-bool TForm1::enterCurrentDir()
+ListCommands TForm1::commands()
 {
-    const QString failure = setWorkingDirectory(state.CurrentDir);
-    if (failure.isEmpty())
-        return true;
-    m_prompter.error(failure);
-    return false;
+    return ListCommands(commandServices(), *m_listWindow, mainWindowStyle());
 }
 
-QString TForm1::firstSelectedCaption() const
+CommandServices TForm1::commandServices()
 {
-    const QStringList selected = ListView1->selectedCaptions();
-    return selected.isEmpty() ? QString() : selected.first();
+    return {.prompter = &m_prompter,
+            .files = m_files,
+            .shell = &m_shell,
+            .state = &state,
+            .rename = m_renameDialog,
+            .copyTarget = m_copyTargetDialog,
+            .properties = m_propertiesDialog,
+            .convert = m_convertDialog,
+            .viewer = OKBottomDlg,
+            .metafileWindow = Form7,
+            .printing = &printing()};
 }
 
 void TForm1::ViewButtonClick()
 {
-    if (!enterCurrentDir())
-        return;
-    const QString name = firstSelectedCaption();
-    if (name.isEmpty())
-        return;
-    if (!viewImageFile(name, *OKBottomDlg, *Form7)) {
-        m_prompter.error(QStringLiteral("Error Loading Image ") + name);
-        return;
-    }
-    setStatus(QStringLiteral("Viewing Image ") + name);
+    commands().view();
 }
 
 void TForm1::ToClipboard1Click()
 {
-    if (!enterCurrentDir())
-        return;
-    const QString name = firstSelectedCaption();
-    if (name.isEmpty())
-        return;
-    if (copyImageFileToClipboard(name, *OKBottomDlg, *Form7, m_prompter))
-        setStatus(QStringLiteral("Image Copied To Clipboard"));
+    commands().copyToClipboard();
 }

@@ -115,6 +115,18 @@ QStringList ImageListView::selectedCaptions() const
     return result;
 }
 
+QList<ImageListView::Row> ImageListView::rows() const
+{
+    QList<Row> result;
+    result.reserve(count());
+    for (int shown = 0; shown < count(); ++shown) {
+        const QModelIndex index = m_sorter->index(shown, FileItemModel::FileColumn);
+        const int row = m_sorter->mapToSource(index).row();
+        result.append({row, index.data().toString(), m_items->path(row), m_selection->isSelected(index)});
+    }
+    return result;
+}
+
 // The icon view selects only the caption of a row, the report view the
 // whole row: the caption cell counts in both.
 QModelIndexList ImageListView::selectedCaptionIndexes() const
@@ -185,10 +197,10 @@ void ImageListView::removeSelected()
     }
 }
 
-void ImageListView::deselect(const QStringList &captions)
+void ImageListView::deselect(const QList<int> &rows)
 {
-    for (const QString &caption : captions) {
-        const QModelIndex index = m_sorter->mapFromSource(m_items->index(sourceRowOf(caption), 0));
+    for (int row : rows) {
+        const QModelIndex index = m_sorter->mapFromSource(m_items->index(row, 0));
         if (index.isValid())
             m_selection->select(index, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     }

@@ -21,6 +21,14 @@ class ImageListView : public QWidget
     Q_OBJECT
 public:
     enum class ViewStyle { Icon, Report };
+    // An item as the view shows it; row is its row in items().
+    struct Row
+    {
+        int row = -1;
+        QString caption;
+        QString path;   // empty unless the item was given one
+        bool selected = false;
+    };
 
     ImageListView(ImageList *largeImages, ImageList *smallImages, QWidget *parent = nullptr);
 
@@ -35,6 +43,8 @@ public:
     // Captions in the order the view shows them.
     QStringList captions() const;
     QStringList selectedCaptions() const;
+    // Every item in the order the view shows them.
+    QList<Row> rows() const;
     void selectAll();
     // Tells the views that the image lists changed size.
     void picturesResized();
@@ -51,7 +61,8 @@ public:
     void setCaption(const QString &oldCaption, const QString &newCaption);
     // Items leave the list; nothing happens to their files.
     void removeSelected();
-    void deselect(const QStringList &captions);
+    // rows are rows of items().
+    void deselect(const QList<int> &rows);
     // The folder whose files a drag out of the list offers as file URLs.
     void setDragFolder(const QString &folder);
 

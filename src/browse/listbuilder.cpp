@@ -1,19 +1,16 @@
 #include "browse/listbuilder.h"
 
-#include "app/stoppoller.h"
+#include "tasks/stoppoller.h"
 #include "platform/paths.h"
 
 #include <exception>
 
-namespace {
-void addItems(const ListBuildRequest &request, const QStringList &fileList, ListBuildHost &host)
+bool addListItems(const QStringList &fileList, bool noThumbs, bool noStop, ListItemHost &host)
 {
-    StopPoller poller(
-        request.noStop, [&host] { host.letMessagesRun(); },
-        [&host] { return host.takeStopRequest(); });
+    StopPoller poller(noStop, host);
     const int count = int(fileList.size());
     for (int i = 0; i < count;) {
-        if (!request.noThumbs)
+        if (!noThumbs)
             host.makePicture(fileList, i);
         host.addItem(fileList.at(i), i);
         if (i > 0)
@@ -21,11 +18,13 @@ void addItems(const ListBuildRequest &request, const QStringList &fileList, List
         ++i;
         if (poller.afterItem()) {
             host.setStatus(QStringLiteral("Process Halted"));
-            break;
+            return false;
         }
     }
+    return true;
 }
 
+namespace {
 void gatherAndAdd(const ListBuildRequest &request, ListBuildHost &host)
 {
     const QString failure = setWorkingDirectory(request.folder);
@@ -41,7 +40,7 @@ void gatherAndAdd(const ListBuildRequest &request, ListBuildHost &host)
     if (!fileList.isEmpty())
         host.enterBusy();
     host.setStatus(QStringLiteral("Creating Thumbnails"));
-    addItems(request, fileList, host);
+    addListItems(fileList, request.noThumbs, request.noStop, host);
     host.showFileCount(int(fileList.size()));
 }
 

@@ -2,32 +2,32 @@
 #pragma once
 
 #include "browse/filegatherer.h"
+#include "tasks/task.h"
 
 #include <QString>
 #include <QStringList>
 
-// What the build asks of the window that shows the list. Calls arrive on
-// the GUI thread, in the order the build needs them.
-class ListBuildHost
+// What adding items asks of the window that shows the list. Calls arrive
+// on the GUI thread, in the order the build needs them.
+class ListItemHost : public Task
 {
 public:
-    virtual ~ListBuildHost() = default;
-    virtual void setStatus(const QString &text) = 0;
-    virtual void letMessagesRun() = 0;
+    // Makes the picture of entry index of fileList; not called with No Thumbs.
+    virtual void makePicture(const QStringList &fileList, int index) = 0;
+    virtual void addItem(const QString &caption, int imageIndex) = 0;
+};
+
+// What a whole build asks besides: the list cleared, busy mode, the counts.
+class ListBuildHost : public ListItemHost
+{
+public:
     virtual void paintPending() = 0;
     virtual void clearList() = 0;
     virtual void enterBusy() = 0;
     virtual void leaveBusy() = 0;
-    // Makes the picture of entry index of fileList; not called with No Thumbs.
-    virtual void makePicture(const QStringList &fileList, int index) = 0;
-    virtual void addItem(const QString &caption, int imageIndex) = 0;
-    virtual void setGauge(int position) = 0;
-    // Returns the Stop request and clears it.
-    virtual bool takeStopRequest() = 0;
     virtual void showFileCount(int count) = 0;
     virtual void fillReportColumns() = 0;
     virtual int itemCount() const = 0;
-    virtual void reportError(const QString &text) = 0;
 };
 
 struct ListBuildRequest
@@ -44,3 +44,8 @@ struct ListBuildRequest
 // the host's view may sort. The closing steps (report columns, gauge reset,
 // busy mode left, final status) run however the build ends.
 void buildImageList(const ListBuildRequest &request, ListBuildHost &host);
+
+// Adds one item per file of fileList, in order, each with its picture
+// unless noThumbs, until done or Stop (polled unless noStop). False when
+// Stop ended it, after "Process Halted" was shown.
+bool addListItems(const QStringList &fileList, bool noThumbs, bool noStop, ListItemHost &host);

@@ -1,6 +1,6 @@
 #include "browse/listtexts.h"
 
-#include "app/stoppoller.h"
+#include "tasks/stoppoller.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #include "browse/thumbnailmaker.h"
 
-#include "imaging/imagebox/imageboxrules.h"
+#include "imagebox/imageboxrules.h"
 #include "imaging/picture/picture.h"
 #include "imaging/picture/picturethumbnail.h"
 

@@ -4,21 +4,20 @@
 #include <QMenu>
 #include <QMenuBar>
 
-void addMenuItems(QMenu *menu, std::span<const MenuItem> items, QObject *owner)
+QAction *addMenuAction(QMenu *menu, const char *name, const char *caption, const char *shortcut, const char *hint,
+                       int context, QObject *owner)
 {
-    for (const MenuItem &item : items) {
-        if (*item.caption == '\0') {
-            menu->addSeparator();
-            continue;
-        }
-        auto *action = new QAction(QString::fromUtf8(item.caption), owner);
-        action->setObjectName(QString::fromLatin1(item.name));
-        action->setStatusTip(QString::fromUtf8(item.hint));
-        action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-        action->setProperty("helpContext", item.context);
-        action->setProperty("handler", QString::fromLatin1(item.handler));
-        menu->addAction(action);
+    if (*caption == '\0') {
+        menu->addSeparator();
+        return nullptr;
     }
+    auto *action = new QAction(QString::fromUtf8(caption), owner);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(QString::fromUtf8(hint));
+    action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+    action->setProperty("helpContext", context);
+    menu->addAction(action);
+    return action;
 }
 
 QMenu *addMenuHeading(QMenuBar *bar, const char *name, const char *caption, const char *hint,

@@ -1,6 +1,6 @@
 #include "fileops/copywalk.h"
 
-#include "app/stoppoller.h"
+#include "tasks/stoppoller.h"
 #include "fileops/filecopier.h"
 #include "platform/filesystem.h"
 #include "platform/prompter.h"
@@ -8,7 +8,7 @@
 #include <QDir>
 #include <algorithm>
 
-QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, WalkHost &host)
+QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, Task &host)
 {
     const auto selected = std::count_if(walk.entries.begin(), walk.entries.end(),
                                         [](const WalkEntry &entry) { return entry.selected; });

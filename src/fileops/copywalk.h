@@ -2,7 +2,7 @@
 // check of the target folder that comes before it.
 #pragma once
 
-#include "app/stoppoller.h"
+#include "tasks/task.h"
 
 #include <QList>
 #include <QString>
@@ -31,7 +31,7 @@ struct CopyWalk
 // Copies or moves every selected entry, in list order, until done or Stop.
 // Returns the file names of the entries whose file reached the target (and,
 // for a move, left the source); a failing file never ends the walk.
-QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, WalkHost &host);
+QStringList runCopyWalk(const CopyWalk &walk, FileCopier &copier, Task &host);
 
 // The folder a typed target names: a relative one lies inside sourceDir.
 QString resolveTarget(const QString &typed, const QString &sourceDir);

@@ -1,6 +1,6 @@
 #include "printing/cellimage.h"
 
-#include "imaging/imagebox/imageboxrules.h"
+#include "imagebox/imageboxrules.h"
 #include "imaging/picture/picture.h"
 #include "printing/tempbitmap.h"
 

@@ -8,7 +8,7 @@
 #include "printing/fontlistprinter.h"
 #include "printing/fontnamedelegate.h"
 #include "printing/printdialogs.h"
-#include "printing/printerpagesink.h"
+#include "platform/printerpagesink.h"
 #include "printing/sharedprinter.h"
 
 #include <QApplication>

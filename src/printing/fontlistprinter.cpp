@@ -1,6 +1,6 @@
 #include "printing/fontlistprinter.h"
 
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/pagetexts.h"
 
 #include <QFontMetrics>

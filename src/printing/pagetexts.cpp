@@ -1,6 +1,6 @@
 #include "printing/pagetexts.h"
 
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/printoptions.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "printing/sharedprinter.h"
 
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 
 #include <QFontDatabase>
 #include <QPageLayout>

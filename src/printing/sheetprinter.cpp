@@ -1,8 +1,8 @@
 #include "printing/sheetprinter.h"
 
-#include "app/stoppoller.h"
+#include "tasks/stoppoller.h"
 #include "platform/prompter.h"
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/pagetexts.h"
 #include "printing/sheetlayout.h"
 
@@ -36,7 +36,7 @@ public:
             printItem(m_host.caption(i));
             if (m_layout.advance() && !nextPage())
                 return false;
-            m_host.setProgress(gaugePosition(i, count));
+            m_host.setGauge(gaugePosition(i, count));
         }
         return true;
     }

@@ -4,6 +4,7 @@
 
 #include "printing/cellimage.h"
 #include "printing/printoptions.h"
+#include "tasks/task.h"
 
 #include <QString>
 
@@ -11,16 +12,12 @@ class PageSink;
 class Prompter;
 
 // The list and the window a sheet run reports to.
-class SheetHost
+class SheetHost : public Task
 {
 public:
-    virtual ~SheetHost() = default;
     // Read afresh for every image: the list may change while messages run.
     virtual int itemCount() const = 0;
     virtual QString caption(int index) const = 0;
-    virtual void setStatus(const QString &text) = 0;
-    virtual void setProgress(int position) = 0;
-    virtual void letMessagesRun() = 0;
 };
 
 struct SheetRequest

@@ -1,7 +1,7 @@
 #include "printing/singleimage.h"
 
 #include "imaging/picture/picture.h"
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/pagetexts.h"
 
 #include <QPainter>

@@ -1,10 +1,12 @@
 // Search window: opening, the search, its results and the small commands.
 #include "search/search.h"
+#include "search/searchwindowlist.h"
 #include "decor/decoratewindow.h"
 #include "search/waitcursor.h"
 
 #include "browse/fileitemmodel.h"
 #include "browse/imagelistview.h"
+#include "browse/listbuilder.h"
 #include "browse/listtexts.h"
 #include "browse/thumbnailmaker.h"
 #include "dialogs/about.h"
@@ -26,21 +28,41 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 
-namespace {
-// Messages run once per this many thumbnails, where Stop can arrive.
-constexpr int ThumbnailsPerMessagePass = 20;
+// The results as the list build sees them: one item per found file, with
+// its caption, size, date and real path; Stop stays asked until a new search.
+class SearchResultsHost : public ListItemHost
+{
+public:
+    SearchResultsHost(TForm11 &form, const std::vector<FoundEntry> &found) : m_form(form), m_found(found) {}
 
-} // namespace
+    void letMessagesRun() override { m_form.letMessagesRun(); }
+    bool takeStopRequest() override { return m_form.m_stopRequested; }
+    void setStatus(const QString &text) override { m_form.setStatus(text); }
+    void setGauge(int position) override { m_form.setGauge(position); }
+    void reportError(const QString &text) override { m_form.m_prompter.error(text); }
+    void makePicture(const QStringList &fileList, int index) override { m_form.ImageSet(index, fileList.at(index)); }
+    void addItem(const QString &path, int imageIndex) override
+    {
+        const FoundEntry &entry = m_found[size_t(imageIndex)];
+        FileItemModel *items = m_form.ListView1->items();
+        items->append(entry.caption, imageIndex, {sizeText(entry.size), foundDateText(entry.lastWrite)});
+        items->setPath(imageIndex, path);
+    }
+
+private:
+    TForm11 &m_form;
+    const std::vector<FoundEntry> &m_found;
+};
 
 TForm11::TForm11(const SearchWindowServices &services, QWidget *parent)
-    : QMainWindow(parent, Qt::Window), m_services(services), m_prompter(*services.prompter)
+    : QMainWindow(parent, Qt::Window), m_services(services), m_prompter(*services.commands.prompter),
+      m_listWindow(std::make_unique<SearchWindowList>(*this))
 {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Search"));
     resize(580, 366);
     createControls();
     createMenus();
-    bindHandlers();
     connectButtons();
     decorateWindow(this, captionSettingsFor(QStringLiteral("TForm11")));
 }
@@ -107,7 +129,7 @@ void TForm11::StartButtonClick()
     // Entries keep full paths: a relative one would name other files once
     // the working folder changes.
     const QString folder = withTrailingSeparator(QDir(typed).absolutePath());
-    if (!m_services.files->isDirectory(folder)) {
+    if (!m_services.commands.files->isDirectory(folder)) {
         m_prompter.error(QStringLiteral("Directory Does Not Exist ") + typed);
         return;
     }
@@ -129,7 +151,7 @@ void TForm11::StartButtonClick()
 // False when Stop ended the search; what was listed by then stays.
 bool TForm11::searchTree(const QString &folder, int typeIndex, const QString &typed)
 {
-    FileSearch search(*m_services.files, [this] {
+    FileSearch search(*m_services.commands.files, [this] {
         letMessagesRun();
         return !m_stopRequested;
     });
@@ -154,18 +176,9 @@ void TForm11::listResults(const std::vector<FoundEntry> &found)
     for (const FoundEntry &entry : found)
         paths.append(entry.path);
     m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, ThumbnailRequest{ImageList1.size(), 24, true});
-    FileItemModel *items = ListView1->items();
-    const int total = int(found.size());
-    for (int i = 0; i < total && !m_stopRequested; ++i) {
-        const FoundEntry &entry = found[size_t(i)];
-        setStatus(QStringLiteral("Creating Thumbnails"));
-        ImageSet(i, entry.path);
-        items->append(entry.caption, i, {sizeText(entry.size), foundDateText(entry.lastWrite)});
-        items->setPath(i, entry.path);
-        setGauge(int(std::lround(100.0 * (i + 1) / total)));
-        if ((i + 1) % ThumbnailsPerMessagePass == 0)
-            letMessagesRun();
-    }
+    setStatus(QStringLiteral("Creating Thumbnails"));
+    SearchResultsHost host(*this, found);
+    addListItems(paths, false, false, host);
     m_thumbnails.reset();
 }
 
@@ -223,8 +236,8 @@ void TForm11::Exit1Click()
 void TForm11::PrintsetUp1Click()
 {
     setStatus(QStringLiteral("Printer Selection"));
-    if (m_services.printing)
-        m_services.printing->printerSetUp(this);
+    if (m_services.commands.printing)
+        m_services.commands.printing->printerSetUp(this);
 }
 
 void TForm11::About1Click()

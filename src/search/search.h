@@ -2,52 +2,31 @@
 #pragma once
 
 #include "browse/imagelist.h"
+#include "commands/commandservices.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
-#include <map>
 #include <memory>
 
-class FileSystem;
 class HelpCommands;
 class ImageListView;
-class PrintCommands;
+class ListCommands;
 class Prompter;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPainter;
 class QProgressBar;
 class QPushButton;
-class Shell;
+class SearchWindowList;
 class ThumbnailPipeline;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
-class TOKBottomDlg;
-struct ProgramState;
-struct WalkEntry;
 
 // What the search window borrows from the rest of the program.
 struct SearchWindowServices
 {
-    Prompter *prompter = nullptr;
-    Shell *shell = nullptr;
-    FileSystem *files = nullptr;
+    CommandServices commands;
     HelpCommands *help = nullptr;
-    const ProgramState *state = nullptr;   // thumb size and temporary folder
-    TForm4 *rename = nullptr;
-    TForm5 *copyTarget = nullptr;
-    TForm8 *properties = nullptr;
-    TForm6 *convert = nullptr;
-    TOKBottomDlg *viewer = nullptr;
-    TForm7 *metafileWindow = nullptr;
-    PrintCommands *printing = nullptr;
 };
 
 class TForm11 : public QMainWindow
@@ -76,8 +55,12 @@ public:
     void WhatsThis2Click();
     bool isSearching() const { return m_searching; }
 
-    // The file commands on the results (search_commands.cpp).
-    void Move1Click(QObject *sender);
+    // Runs a menu item's handler.
+    void runCommand(void (TForm11::*handler)()) { (this->*handler)(); }
+
+    // The commands on the results (search_commands.cpp).
+    void Move1Click();
+    void Copy1Click();
     void Rename1Click();
     void ListView1Edited(const QString &path, const QString &newText);
     void Delete1Click();
@@ -85,8 +68,6 @@ public:
     void Properties2Click();
     void LaunchApp1Click();
     void DeleteSelected();
-
-    // Pictures, conversion and printing (search_imaging.cpp).
     void View1Click();
     void ToClipboard1Click();
     void Convert1Click();
@@ -125,7 +106,6 @@ private:
     QFrame *createControlPanel();
     void createStatusBar();
     void createMenus();
-    void bindHandlers();
     void connectButtons();
 
     void setStatus(const QString &text);
@@ -136,21 +116,13 @@ private:
     void listResults(const std::vector<struct FoundEntry> &found);
     void finishSearch(qsizetype found);
 
-    // Helpers of the file commands.
-    QList<int> selectedRows() const;
-    int rowOfPath(const QString &path) const;
-    QList<WalkEntry> walkEntries() const;
-    void removeRowsOf(const QStringList &paths);
-    void renameEntry(int row, const QString &newPath, const QString &newCaption);
-    bool runDialog(QDialog *dialog);
-    QString firstSelectedPath() const;
-    bool drawImage(QPainter &painter, const QString &path, int scale, QSize page);
-    QString tempFolder() const;
+    ListCommands commands();
 
+    friend class SearchWindowList;
+    friend class SearchResultsHost;
     SearchWindowServices m_services;
     Prompter &m_prompter;
-    std::map<QString, std::function<void()>> m_handlers;
-    QObject *m_sender = nullptr;  // the menu item whose handler runs
+    std::unique_ptr<SearchWindowList> m_listWindow;
     bool m_searching = false;
     bool m_stopRequested = false;
     bool m_clearWhenDone = false;

@@ -19,55 +19,56 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr const MenuItem &Separator = MenuSeparator;
+using Item = MenuItem<TForm11>;
+constexpr const Item &Separator = MenuSeparator<TForm11>;
 
-const MenuItem FileItems[] = {
-    {"Move1", "&Move", "Ctrl+M", "Move Selected Files", 9, "Move1Click"},
-    {"Copy1", "&Copy", "Ctrl+C", "Copy Selected Files", 16, "Move1Click"},
-    {"Rename1", "&Rename", "Ctrl+R", "Rename Selected Files", 8, "Rename1Click"},
-    {"Delete1", "&Delete", "Del", "Delete Selected Files", 17, "Delete1Click"},
-    {"SelectAll1", "&Select All", "Ctrl+A", "Select All Image Files", 18, "SelectAll1Click"},
-    {"Properties2", "Pr&operties", "Ctrl+O", "File Properties", 7, "Properties2Click"},
+const Item FileItems[] = {
+    {"Move1", "&Move", "Ctrl+M", "Move Selected Files", 9, &TForm11::Move1Click},
+    {"Copy1", "&Copy", "Ctrl+C", "Copy Selected Files", 16, &TForm11::Copy1Click},
+    {"Rename1", "&Rename", "Ctrl+R", "Rename Selected Files", 8, &TForm11::Rename1Click},
+    {"Delete1", "&Delete", "Del", "Delete Selected Files", 17, &TForm11::Delete1Click},
+    {"SelectAll1", "&Select All", "Ctrl+A", "Select All Image Files", 18, &TForm11::SelectAll1Click},
+    {"Properties2", "Pr&operties", "Ctrl+O", "File Properties", 7, &TForm11::Properties2Click},
     Separator,
-    {"Print1", "&Print  Thumb", "Ctrl+P", "Print Thumb Nails ", 10, "Print1Click"},
-    {"PrintsetUp1", "Pr&int Set Up", "", "Printer Set Up", 19, "PrintsetUp1Click"},
+    {"Print1", "&Print  Thumb", "Ctrl+P", "Print Thumb Nails ", 10, &TForm11::Print1Click},
+    {"PrintsetUp1", "Pr&int Set Up", "", "Printer Set Up", 19, &TForm11::PrintsetUp1Click},
     Separator,
-    {"Exit1", "E&xit", "", "Exit", 20, "Exit1Click"},
+    {"Exit1", "E&xit", "", "Exit", 20, &TForm11::Exit1Click},
 };
 
-const MenuItem ImageItems[] = {
-    {"Convert1", "&Convert", "Ctrl+N", "Convert Images To Different Type", 6, "Convert1Click"},
-    {"Print2", "&Print", "", "Print Image", 23, "Print2Click"},
-    {"ToClipboard1", "T&o Clipboard", "Ctrl+T", "Copy Image To Clipboard", 24, "ToClipboard1Click"},
-    {"View1", "&View", "Ctrl+V", "View Image At Full Size", 25, "View1Click"},
+const Item ImageItems[] = {
+    {"Convert1", "&Convert", "Ctrl+N", "Convert Images To Different Type", 6, &TForm11::Convert1Click},
+    {"Print2", "&Print", "", "Print Image", 23, &TForm11::Print2Click},
+    {"ToClipboard1", "T&o Clipboard", "Ctrl+T", "Copy Image To Clipboard", 24, &TForm11::ToClipboard1Click},
+    {"View1", "&View", "Ctrl+V", "View Image At Full Size", 25, &TForm11::View1Click},
 };
 
-const MenuItem HelpItems[] = {
-    {"About1", "&About", "", "About Pixmoor", 0, "About1Click"},
-    {"Help2", "H&elp", "", "Pixmoor Help", 0, "Help2Click"},
-    {"Search1", "&Search Help", "", "Search Pixmoor Help", 0, "Search1Click"},
-    {"UsingHelp1", "&Using Help", "", "Using Help Files", 0, "UsingHelp1Click"},
+const Item HelpItems[] = {
+    {"About1", "&About", "", "About Pixmoor", 0, &TForm11::About1Click},
+    {"Help2", "H&elp", "", "Pixmoor Help", 0, &TForm11::Help2Click},
+    {"Search1", "&Search Help", "", "Search Pixmoor Help", 0, &TForm11::Search1Click},
+    {"UsingHelp1", "&Using Help", "", "Using Help Files", 0, &TForm11::UsingHelp1Click},
 };
 
-const MenuItem ListPopupItems[] = {
-    {"Move2", "&Move", "", "Move Selected Files", 21, "Move1Click"},
-    {"Copy2", "&Copy", "", "Copy Selected Files", 16, "Move1Click"},
-    {"Rename2", "&Rename", "", "Rename File", 8, "Rename1Click"},
-    {"Delete2", "&Delete", "", "Delete Selected Files", 17, "Delete1Click"},
-    {"Properties1", "&Properties", "", "File Properties", 7, "Properties2Click"},
+const Item ListPopupItems[] = {
+    {"Move2", "&Move", "", "Move Selected Files", 21, &TForm11::Move1Click},
+    {"Copy2", "&Copy", "", "Copy Selected Files", 16, &TForm11::Copy1Click},
+    {"Rename2", "&Rename", "", "Rename File", 8, &TForm11::Rename1Click},
+    {"Delete2", "&Delete", "", "Delete Selected Files", 17, &TForm11::Delete1Click},
+    {"Properties1", "&Properties", "", "File Properties", 7, &TForm11::Properties2Click},
     Separator,
-    {"Convert2", "C&onvert", "", "Convert Images", 6, "Convert1Click"},
-    {"LaunchApp1", "&Launch App", "", "Launch Associated Application", 33, "LaunchApp1Click"},
-    {"ToClipboard2", "&To Clipboard", "", "Copy Image To Clipboard", 24, "ToClipboard1Click"},
-    {"View2", "&View", "", "View Image Full Size", 25, "View1Click"},
+    {"Convert2", "C&onvert", "", "Convert Images", 6, &TForm11::Convert1Click},
+    {"LaunchApp1", "&Launch App", "", "Launch Associated Application", 33, &TForm11::LaunchApp1Click},
+    {"ToClipboard2", "&To Clipboard", "", "Copy Image To Clipboard", 24, &TForm11::ToClipboard1Click},
+    {"View2", "&View", "", "View Image Full Size", 25, &TForm11::View1Click},
     Separator,
-    {"WhatsThis2", "&What's This?", "", "Help On Image List", 0, "WhatsThis2Click"},
+    {"WhatsThis2", "&What's This?", "", "Help On Image List", 0, &TForm11::WhatsThis2Click},
     Separator,
-    {"Exit2", "E&xit", "", "Close Window", 0, "Exit1Click"},
+    {"Exit2", "E&xit", "", "Close Window", 0, &TForm11::Exit1Click},
 };
 
-const MenuItem PanelPopupItems[] = {
-    {"WhatsThis1", "&What's This?", "", "Search Window Help", 0, "WhatsThis1Click"},
+const Item PanelPopupItems[] = {
+    {"WhatsThis1", "&What's This?", "", "Search Window Help", 0, &TForm11::WhatsThis1Click},
 };
 
 // The buttons share two rows beside the fields, so that they fit the
@@ -189,17 +190,17 @@ void TForm11::createMenus()
 {
     QMenuBar *bar = menuBar();
     File1 = addMenuHeading(bar, "File1", "&File", "File Options", 21);
-    addMenuItems(File1, FileItems, this);
+    addMenuItems<TForm11>(File1, FileItems, this);
     Image1 = addMenuHeading(bar, "Image1", "I&mage", "Image Options", 22);
-    addMenuItems(Image1, ImageItems, this);
+    addMenuItems<TForm11>(Image1, ImageItems, this);
     Help1 = addMenuHeading(bar, "Help1", "&Help", "Help!", 32);
-    addMenuItems(Help1, HelpItems, this);
+    addMenuItems<TForm11>(Help1, HelpItems, this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    addMenuItems(PopupMenu1, ListPopupItems, this);
+    addMenuItems<TForm11>(PopupMenu1, ListPopupItems, this);
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    addMenuItems(PopupMenu2, PanelPopupItems, this);
+    addMenuItems<TForm11>(PopupMenu2, PanelPopupItems, this);
     for (QAbstractItemView *view : ListView1->views()) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QWidget::customContextMenuRequested, this,
@@ -218,47 +219,13 @@ void TForm11::createMenus()
     }
 }
 
-void TForm11::bindHandlers()
-{
-    m_handlers = {
-        {QStringLiteral("Move1Click"), [this] { Move1Click(m_sender); }},
-        {QStringLiteral("Rename1Click"), [this] { Rename1Click(); }},
-        {QStringLiteral("Delete1Click"), [this] { Delete1Click(); }},
-        {QStringLiteral("SelectAll1Click"), [this] { SelectAll1Click(); }},
-        {QStringLiteral("Properties2Click"), [this] { Properties2Click(); }},
-        {QStringLiteral("Print1Click"), [this] { Print1Click(); }},
-        {QStringLiteral("PrintsetUp1Click"), [this] { PrintsetUp1Click(); }},
-        {QStringLiteral("Exit1Click"), [this] { Exit1Click(); }},
-        {QStringLiteral("Convert1Click"), [this] { Convert1Click(); }},
-        {QStringLiteral("Print2Click"), [this] { Print2Click(); }},
-        {QStringLiteral("ToClipboard1Click"), [this] { ToClipboard1Click(); }},
-        {QStringLiteral("View1Click"), [this] { View1Click(); }},
-        {QStringLiteral("About1Click"), [this] { About1Click(); }},
-        {QStringLiteral("Help2Click"), [this] { Help2Click(); }},
-        {QStringLiteral("Search1Click"), [this] { Search1Click(); }},
-        {QStringLiteral("UsingHelp1Click"), [this] { UsingHelp1Click(); }},
-        {QStringLiteral("LaunchApp1Click"), [this] { LaunchApp1Click(); }},
-        {QStringLiteral("WhatsThis1Click"), [this] { WhatsThis1Click(); }},
-        {QStringLiteral("WhatsThis2Click"), [this] { WhatsThis2Click(); }},
-    };
-    for (QAction *item : findChildren<QAction *>()) {
-        const QString name = item->property("handler").toString();
-        if (!name.isEmpty())
-            connect(item, &QAction::triggered, this, [this, name, item] {
-                m_sender = item;
-                m_handlers.at(name)();
-            });
-    }
-}
-
-// The buttons pass themselves, so Move1Click can tell a copy from a move.
 void TForm11::connectButtons()
 {
     connect(StartButton, &QPushButton::clicked, this, [this] { StartButtonClick(); });
     connect(StopButton, &QPushButton::clicked, this, [this] { StopButtonClick(); });
     connect(SearchButton, &QPushButton::clicked, this, [this] { SearchButtonClick(); });
-    connect(CopyButton, &QPushButton::clicked, this, [this] { Move1Click(CopyButton); });
-    connect(MoveButton, &QPushButton::clicked, this, [this] { Move1Click(MoveButton); });
+    connect(CopyButton, &QPushButton::clicked, this, [this] { Copy1Click(); });
+    connect(MoveButton, &QPushButton::clicked, this, [this] { Move1Click(); });
     connect(DeleteButton, &QPushButton::clicked, this, [this] { Delete1Click(); });
     connect(ExitButton, &QPushButton::clicked, this, [this] { Exit1Click(); });
 }

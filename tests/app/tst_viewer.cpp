@@ -2,9 +2,9 @@
 #include "browse/imagelist.h"
 #include "browse/imagelistview.h"
 #include "app/newstat.h"
-#include "imaging/imagebox/imagebox.h"
-#include "imaging/viewer/pic.h"
-#include "imaging/viewer/wmf.h"
+#include "imagebox/imagebox.h"
+#include "viewer/pic.h"
+#include "viewer/wmf.h"
 #include "printing/printtestfiles.h"
 #include "support/mainwindowfixture.h"
 

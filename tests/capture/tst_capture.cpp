@@ -3,8 +3,8 @@
 #include "app/newstat.h"
 #include "capture/syshot.h"
 #include "fakehotkeys.h"
-#include "imaging/imagebox/imagebox.h"
-#include "imaging/scan/scan.h"
+#include "imagebox/imagebox.h"
+#include "scan/scan.h"
 #include "support/mainwindowfixture.h"
 
 #include <QtTest>

@@ -126,7 +126,7 @@ void TestFileCommands::threeFilesWithTheSecondExisting()
     typeTarget(out);
     f.prompter.answers.enqueue(Prompter::Button::No);
     QSignalSpy gauge(form.ProgressBar1, &QProgressBar::valueChanged);
-    form.Copy1Click(form.CopyButton);
+    form.Copy1Click();
     QCOMPARE(f.prompter.texts("confirm"), QStringList{"File already exists b.bmp Overwrite ?"});
     QList<int> positions;
     for (const QList<QVariant> &change : gauge)
@@ -146,7 +146,7 @@ void TestFileCommands::moveKeepsEntriesOfFilesNotMoved()
     f.select({"b.bmp", "c.bmp", "d.bmp"});
     typeTarget(out);
     f.prompter.answers.enqueue(Prompter::Button::No);
-    form.Copy1Click(form.MoveButton);
+    form.Move1Click();
     QCOMPARE(f.prompter.texts("error"), QStringList{"Error copying file c.bmp"});
     QCOMPARE(form.ListView1->captions(), (QStringList{"a.bmp", "b.bmp", "c.bmp", "e.bmp"}));
     QCOMPARE(headerFiles(form), QString("4 Files"));
@@ -159,7 +159,7 @@ void TestFileCommands::copyOntoItselfIsRefused()
     TForm1 &form = f.open({"a.bmp", "b.bmp"}, 12000);
     f.select({"a.bmp", "b.bmp"});
     typeTarget(form.state.CurrentDir);
-    form.Copy1Click(form.MoveButton);
+    form.Move1Click();
     QCOMPARE(f.prompter.texts("error"),
              (QStringList{"Cannot copy a file onto itself a.bmp", "Cannot copy a file onto itself b.bmp"}));
     QCOMPARE(contentOf(f.folder + "/a.bmp"), QByteArray(12000, 'x'));
@@ -182,7 +182,7 @@ void TestFileCommands::missingTarget()
     f.select({"a.bmp", "c.bmp"});
     typeTarget("sub");
     f.prompter.answers.enqueue(answer);
-    form.Copy1Click(form.MoveButton);
+    form.Move1Click();
     QCOMPARE(f.prompter.texts("confirm"), QStringList{"Path does not exist sub Create ?"});
     QVERIFY(!form.isBusy());
     if (answer == Prompter::Button::Ok) {
@@ -208,20 +208,20 @@ void TestFileCommands::rememberPath()
         dialog.Edit1->setText(out);
         dialog.Okbutton->click();
     });
-    form.Copy1Click(form.CopyButton);
+    form.Copy1Click();
     QString shown;
     FileOpsWindow::whenShown<TForm5>([&](TForm5 &dialog) {
         shown = dialog.Edit1->text();
         dialog.CheckBox1->setChecked(false);
         dialog.CancelButton->click();
     });
-    form.Copy1Click(form.CopyButton);
+    form.Copy1Click();
     QCOMPARE(shown, out);
     FileOpsWindow::whenShown<TForm5>([&](TForm5 &dialog) {
         shown = dialog.Edit1->text();
         dialog.Okbutton->click();
     });
-    form.Copy1Click(form.CopyButton);
+    form.Copy1Click();
     QCOMPARE(shown, QString());
     QVERIFY(!f.form5.TargetPathValid);
     QCOMPARE(f.prompter.texts("error"), QStringList{"No target path specified"});
@@ -239,7 +239,7 @@ void TestFileCommands::stopInTheMiddle()
         if (path.endsWith("c.bmp"))
             form.StopButton->click();
     };
-    form.Copy1Click(form.CopyButton);
+    form.Copy1Click();
     QCOMPARE(filesIn(out), (QStringList{"a.bmp", "b.bmp", "c.bmp"}));
     QVERIFY(!form.state.StopRequested);
     QCOMPARE(status(form), QString("Finished Copying Files"));

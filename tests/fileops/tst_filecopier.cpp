@@ -31,7 +31,7 @@ QStringList strayTemporaries(const QString &folder)
     return QDir(folder).entryList({QStringLiteral(".pixmoor-copy-*")}, QDir::Files | QDir::Hidden);
 }
 
-class RecordingHost : public WalkHost
+class RecordingHost : public Task
 {
 public:
     void letMessagesRun() override
@@ -43,11 +43,13 @@ public:
     bool takeStopRequest() override { return std::exchange(stopRequested, false); }
     void setStatus(const QString &text) override { statuses.append(text); }
     void setGauge(int position) override { gauge.append(position); }
+    void reportError(const QString &text) override { errors.append(text); }
 
     int messagePasses = 0;
     int stopAtPass = 0;
     bool stopRequested = false;
     QStringList statuses;
+    QStringList errors;
     QList<int> gauge;
 };
 } // namespace

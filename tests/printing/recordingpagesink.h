@@ -3,7 +3,7 @@
 // bounds of every other shape, all in page pixels.
 #pragma once
 
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The installed fonts window and the printed font list.
 #include "pdfreader.h"
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/fontlist.h"
 #include "printing/fontlistprinter.h"
 #include "printing/fontnamedelegate.h"

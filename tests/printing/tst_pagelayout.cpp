@@ -1,6 +1,6 @@
 // The sheet's grid and the page texts' places, on pages of real printer sizes.
 #include "printing/pagetexts.h"
-#include "printing/printerpagesink.h"
+#include "platform/printerpagesink.h"
 #include "printing/sharedprinter.h"
 #include "printing/printoptions.h"
 #include "printing/sheetlayout.h"

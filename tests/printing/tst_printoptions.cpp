@@ -1,6 +1,6 @@
 // The print options dialog and ApplyPrintOptions.
 #include "dialogs/tupdown.h"
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/printfor.h"
 #include "printwindowfixture.h"
 

@@ -1,6 +1,6 @@
 // Thumbnail sheets drawn on a recording page: cells, names, page breaks,
 // page texts, failed files and the temporary bitmap.
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/pagetexts.h"
 #include "printing/sheetprinter.h"
 #include "printing/tempbitmap.h"
@@ -27,8 +27,10 @@ public:
     int itemCount() const override { return int(captions.size()); }
     QString caption(int index) const override { return captions.value(index); }
     void setStatus(const QString &text) override { statuses.append(text); }
-    void setProgress(int position) override { gauge.append(position); }
+    void setGauge(int position) override { gauge.append(position); }
     void letMessagesRun() override { ++messagePasses; }
+    bool takeStopRequest() override { return false; }
+    void reportError(const QString &text) override { QFAIL(qPrintable(text)); }
 };
 
 struct SheetFixture

@@ -1,9 +1,9 @@
 // One picture on one page: size rules, place and page texts.
 #include "imaging/picture/picture.h"
-#include "printing/pagesink.h"
+#include "platform/pagesink.h"
 #include "printing/pagetexts.h"
 #include "printing/printcommands.h"
-#include "printing/printerpagesink.h"
+#include "platform/printerpagesink.h"
 #include "printing/singleimage.h"
 #include "printing/tempbitmap.h"
 #include "printtestfiles.h"

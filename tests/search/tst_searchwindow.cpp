@@ -1,6 +1,6 @@
 // The search window on generated trees: the search, its results and the
 // file commands on them, with scripted answers.
-#include "app/programstate.h"
+#include "commands/programstate.h"
 #include "app/unit1.h"
 #include "browse/fileitemmodel.h"
 #include "browse/imagelistview.h"
@@ -10,10 +10,10 @@
 #include "fileops/copy.h"
 #include "fileops/prop.h"
 #include "fileops/rename.h"
-#include "imaging/convert/convert.h"
-#include "imaging/imagebox/imagebox.h"
-#include "imaging/viewer/pic.h"
-#include "imaging/viewer/wmf.h"
+#include "convert/convert.h"
+#include "imagebox/imagebox.h"
+#include "viewer/pic.h"
+#include "viewer/wmf.h"
 #include "platform/filesystem.h"
 #include "printing/pdfreader.h"
 #include "printing/printcommands.h"
@@ -89,8 +89,18 @@ struct SearchFixture
     ScriptedPrintDialogs dialogs;
     PrintCommands printing{printer, dialogs, prompter};
     TForm10 printOptions{printer, dialogs, help};
-    TForm11 window{{&prompter, &shell, &systemFileSystem(), &help, &state, &form4, &form5, &form8, &form6, &viewer,
-                    &form7, &printing}};
+    TForm11 window{{.commands = {.prompter = &prompter,
+                                 .files = &systemFileSystem(),
+                                 .shell = &shell,
+                                 .state = &state,
+                                 .rename = &form4,
+                                 .copyTarget = &form5,
+                                 .properties = &form8,
+                                 .convert = &form6,
+                                 .viewer = &viewer,
+                                 .metafileWindow = &form7,
+                                 .printing = &printing},
+                    .help = &help}};
     QString statusAtOptions;   // the status shown when the options dialog came up
 
     SearchFixture()

@@ -1,0 +1,94 @@
+// Image viewer: one raster picture or icon at its own size.
+#include "viewer/pic.h"
+#include "decor/decoratewindow.h"
+
+#include "imagebox/imagebox.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+
+TOKBottomDlg::TOKBottomDlg(Prompter &prompter, QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("OKBottomDlg"));
+    setWindowFlag(Qt::Window);
+    setWindowTitle(QStringLiteral("Image"));
+    m_scroller = new QScrollArea(this);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setBackgroundRole(QPalette::Base);
+    QPalette white = m_scroller->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    m_scroller->setPalette(white);
+    ImageBox1 = new TImageBox(&prompter);
+    ImageBox1->setObjectName(QStringLiteral("ImageBox1"));
+    ImageBox1->setAutoSize(true);
+    ImageBox1->setCenter(true);
+    ImageBox1->setColor(Qt::white);
+    ImageBox1->setStatusTip(QStringLiteral("Current Image"));
+    m_scroller->setWidget(ImageBox1);
+    setCentralWidget(m_scroller);
+    StatusBar1 = new QLabel(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusBar1, 1);
+    statusBar()->setStatusTip(QStringLiteral("Image Details"));
+    createMenus();
+    decorateWindow(this, captionSettingsFor(QStringLiteral("TOKBottomDlg")));
+}
+
+void TOKBottomDlg::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QAction *print = file->addAction(QStringLiteral("&Print"));
+    print->setObjectName(QStringLiteral("Print1"));
+    print->setEnabled(false);
+    QAction *setUp = file->addAction(QStringLiteral("P&rinter Set Up"));
+    setUp->setObjectName(QStringLiteral("PrinterSetUp1"));
+    setUp->setEnabled(false);
+    m_print = print;
+    m_printerSetUp = setUp;
+    QAction *toClipboard = file->addAction(QStringLiteral("&To Clipboard"));
+    connect(toClipboard, &QAction::triggered, ImageBox1, &TImageBox::CopyToClipboard);
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *popupExit = new QAction(QStringLiteral("E&xit"), this);
+    popupExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+    connect(popupExit, &QAction::triggered, this, &QWidget::close);
+    addActions({print, toClipboard, popupExit});
+}
+
+void TOKBottomDlg::setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp)
+{
+    connect(m_print, &QAction::triggered, this, print);
+    connect(m_printerSetUp, &QAction::triggered, this, printerSetUp);
+    m_print->setEnabled(true);
+    m_printerSetUp->setEnabled(true);
+}
+
+void TOKBottomDlg::showFileName(const QString &name)
+{
+    setWindowTitle(name);
+    StatusBar1->setText(name);
+}
+
+bool TOKBottomDlg::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TOKBottomDlg::FormActivate()
+{
+    const QSize chrome(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    QSize wanted = ImageBox1->size() + chrome;
+    if (const QScreen *screen = this->screen()) {
+        const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());
+        wanted = wanted.boundedTo(room);
+    }
+    resize(wanted);
+}
