@@ -4,6 +4,7 @@
 #include "app/newstat.h"
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
+#include "imaging/formats.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -45,26 +46,28 @@ const SpeedButton SpeedButtons[] = {
 
 struct FilterButton
 {
-    const char *name;
-    const char *caption;
-    int left;
-    const char *hint;
-    const char *imageType;
+    QString name;
+    QString caption;
+    QString hint;
+    QString imageType;
 };
 
-const FilterButton FilterButtons[] = {
-    {"BmpButton", "BMP", 8, "Bmp File Display", "bmp"},
-    {"DibButton", "DIB", 39, "Dib File Display", "dib"},
-    {"EmfButton", "EMF", 70, "Emf File Display", "emf"},
-    {"GifButton", "GIF", 101, "Gif File Display", "gif"},
-    {"IconButton", "ICON", 132, "Icon File Display", "ico"},
-    {"JpegButton", "JPEG", 163, "Jpeg File Display", "jpg"},
-    {"PcxButton", "PCX", 194, "Pcx File Display", "pcx"},
-    {"PngButton", "PNG", 225, "Png File Display", "png"},
-    {"TiffButton", "TIFF", 256, "Tiff File Display", "tif"},
-    {"WmfButton", "WMF", 287, "Wmf File Display", "wmf"},
-    {"AllButton", "All", 318, "All Files", "all"},
-};
+// One button per known format, in the filters' order, then All.
+QList<FilterButton> filterButtons()
+{
+    QList<FilterButton> buttons;
+    for (const imagelib::FormatEntry &format : imagelib::knownFormats()) {
+        const QString name = QString::fromLatin1(format.name);
+        buttons.append({name + QStringLiteral("Button"), name.toUpper(), name + QStringLiteral(" File Display"),
+                        QString::fromLatin1(format.extension)});
+    }
+    buttons.append({QStringLiteral("AllButton"), QStringLiteral("All"), QStringLiteral("All Files"),
+                    QStringLiteral("all")});
+    return buttons;
+}
+
+constexpr int FilterButtonLeft = 8;
+constexpr int FilterButtonPitch = 31;
 
 QFrame *panel(QWidget *parent, const char *name, QFrame::Shadow shadow)
 {
@@ -128,14 +131,16 @@ QFrame *TForm1::createFilterBar()
     Panel1 = panel(this, "Panel1", QFrame::Raised);
     Panel1->setFixedHeight(35);
     m_filterButtons = new QButtonGroup(this);
-    for (const FilterButton &entry : FilterButtons) {
-        QToolButton *button = toolButton(Panel1, entry.name, entry.hint, QRect(entry.left, 5, 30, 25));
-        button->setText(QString::fromLatin1(entry.caption));
+    int left = FilterButtonLeft;
+    for (const FilterButton &entry : filterButtons()) {
+        QToolButton *button = toolButton(Panel1, qPrintable(entry.name), qPrintable(entry.hint), QRect(left, 5, 30, 25));
+        button->setText(entry.caption);
         button->setCheckable(true);
-        button->setProperty("imageType", QString::fromLatin1(entry.imageType));
+        button->setProperty("imageType", entry.imageType);
         m_filterButtons->addButton(button);
-        const QString type = QString::fromLatin1(entry.imageType);
+        const QString type = entry.imageType;
         connect(button, &QToolButton::clicked, this, [this, type] { selectFilter(type); });
+        left += FilterButtonPitch;
     }
     filterButton(QStringLiteral("bmp"))->setChecked(true);
 

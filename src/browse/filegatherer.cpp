@@ -1,35 +1,46 @@
 #include "browse/filegatherer.h"
 
+#include "imaging/formats.h"
 #include "platform/filefinder.h"
+
+#include <algorithm>
+#include <vector>
 
 const QStringList &imageTypes()
 {
-    static const QStringList types{
-        QStringLiteral("bmp"), QStringLiteral("dib"), QStringLiteral("emf"),
-        QStringLiteral("gif"), QStringLiteral("ico"), QStringLiteral("jpg"),
-        QStringLiteral("pcx"), QStringLiteral("png"), QStringLiteral("tif"),
-        QStringLiteral("wmf"), QStringLiteral("all")};
+    static const QStringList types = [] {
+        QStringList made;
+        for (const imagelib::FormatEntry &format : imagelib::knownFormats())
+            made.append(QString::fromLatin1(format.extension));
+        made.append(QStringLiteral("all"));
+        return made;
+    }();
     return types;
 }
 
 const QStringList &allImageExtensions()
 {
-    static const QStringList extensions{
-        QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("ico"),
-        QStringLiteral("jpg"), QStringLiteral("pcx"), QStringLiteral("png"),
-        QStringLiteral("tif"), QStringLiteral("wmf"), QStringLiteral("emf"),
-        QStringLiteral("dib")};
+    static const QStringList extensions = [] {
+        std::vector<const imagelib::FormatEntry *> formats;
+        for (const imagelib::FormatEntry &format : imagelib::knownFormats())
+            formats.push_back(&format);
+        std::sort(formats.begin(), formats.end(),
+                  [](const auto *a, const auto *b) { return a->gatherRank < b->gatherRank; });
+        QStringList made;
+        for (const imagelib::FormatEntry *format : formats)
+            made.append(QString::fromLatin1(format->extension));
+        return made;
+    }();
     return extensions;
 }
 
 namespace {
-// JPEG files also come named .jpeg and .jpe; the "jpg" filter lists them too.
+// A format's files also come under its other extensions (.jpeg and .jpe
+// for JPEG); its filter lists them too.
 QStringList patternsFor(const QString &extension)
 {
-    QStringList patterns{QStringLiteral("*.") + extension};
-    if (extension.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
-        patterns << QStringLiteral("*.jpeg") << QStringLiteral("*.jpe");
-    return patterns;
+    const imagelib::FormatEntry *format = imagelib::formatForExtension(extension);
+    return format ? imagelib::patternsOf(*format) : QStringList{QStringLiteral("*.") + extension};
 }
 } // namespace
 

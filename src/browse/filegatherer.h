@@ -19,7 +19,8 @@ const QStringList &imageTypes();
 const QStringList &allImageExtensions();
 
 // Appends to fileList the bare names of the files (not folders) in folder
-// that match "*." + extension (for "jpg" also "*.jpeg" and "*.jpe"), hidden
+// that match "*." + extension or one of the format's other extensions
+// ("*.jpeg" and "*.jpe" for "jpg", "*.tiff" for "tif"), hidden
 // and system files included, in the order the file system lists them,
 // leaving out those the limit refuses.
 void GatherFiles(QStringList &fileList, const QString &folder, const QString &extension,

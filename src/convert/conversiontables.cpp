@@ -1,15 +1,40 @@
 #include "convert/conversiontables.h"
 
+#include "imaging/formats.h"
+
 #include <QFileInfo>
+
+namespace {
+SaveKind saveKindOf(imagelib::FileFormat codec)
+{
+    switch (codec) {
+    case imagelib::FileFormat::Bmp: return SaveKind::Bmp;
+    case imagelib::FileFormat::Gif: return SaveKind::Gif;
+    case imagelib::FileFormat::Jpeg: return SaveKind::Jpeg;
+    case imagelib::FileFormat::Pcx: return SaveKind::Pcx;
+    case imagelib::FileFormat::Png: return SaveKind::Png;
+    case imagelib::FileFormat::Tiff: return SaveKind::Tiff;
+    }
+    return SaveKind::Bmp;
+}
+} // namespace
+
+const QList<ConvertFormat> &convertFormats()
+{
+    static const QList<ConvertFormat> formats = [] {
+        QList<ConvertFormat> made;
+        for (const imagelib::FormatEntry &format : imagelib::knownFormats())
+            if (format.convertTarget && format.codec)
+                made.append({QStringLiteral(".") + QString::fromLatin1(format.extension), saveKindOf(*format.codec)});
+        return made;
+    }();
+    return formats;
+}
 
 ConvertFormat convertFormat(int item)
 {
-    static const ConvertFormat formats[ConvertFormatCount] = {
-        {QStringLiteral(".bmp"), SaveKind::Bmp}, {QStringLiteral(".gif"), SaveKind::Gif},
-        {QStringLiteral(".jpg"), SaveKind::Jpeg}, {QStringLiteral(".pcx"), SaveKind::Pcx},
-        {QStringLiteral(".png"), SaveKind::Png}, {QStringLiteral(".tif"), SaveKind::Tiff},
-    };
-    return formats[qBound(0, item, ConvertFormatCount - 1)];
+    const QList<ConvertFormat> &formats = convertFormats();
+    return formats[qBound(0, item, int(formats.size()) - 1)];
 }
 
 TSaveResolution convertDepth(int item)

@@ -3,6 +3,7 @@
 
 #include "imagebox/imageboxrules.h"
 
+#include <QList>
 #include <QString>
 
 struct ConvertFormat
@@ -11,10 +12,11 @@ struct ConvertFormat
     SaveKind kind;
 };
 
-constexpr int ConvertFormatCount = 6;
 constexpr int ConvertDepthCount = 6;
 
-// Items of the Image Type group: Bmp, Gif, Jpeg, Pcx, Png, Tiff.
+// The formats Convert writes, in the order of the Image Type group: Bmp,
+// Gif, Jpeg, Pcx, Png, Tiff.
+const QList<ConvertFormat> &convertFormats();
 ConvertFormat convertFormat(int item);
 // Items of the Colour Depth group: Automatic, 16 Color, 256 Color,
 // True Color, Vga, Monochrome.

@@ -95,7 +95,7 @@ void TForm6::addBrowseItem()
 }
 
 int TForm6::kindItem() const { return m_kindButtons->checkedId(); }
-void TForm6::setKindItem(int item) { m_kindButtons->button(qBound(0, item, ConvertFormatCount - 1))->setChecked(true); }
+void TForm6::setKindItem(int item) { m_kindButtons->button(qBound(0, item, int(convertFormats().size()) - 1))->setChecked(true); }
 int TForm6::colorItem() const { return m_colorButtons->checkedId(); }
 void TForm6::setColorItem(int item) { m_colorButtons->button(qBound(0, item, ConvertDepthCount - 1))->setChecked(true); }
 

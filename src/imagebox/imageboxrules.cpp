@@ -1,5 +1,6 @@
 #include "imagebox/imageboxrules.h"
 
+#include "imaging/formats.h"
 #include "tasks/stoppoller.h"
 
 #include <QFileInfo>
@@ -88,22 +89,23 @@ const RasterReader *rasterReaderFor(const QString &extension)
 {
     // .jpeg and .jpe files are JPEG files too: reading them as such keeps a
     // wrong picture off the screen.
-    static const std::map<QString, RasterReader> readers{
-        {QStringLiteral(".BMP"), {imagelib::FileFormat::Bmp, "bmp"}},
-        {QStringLiteral(".DIB"), {imagelib::FileFormat::Bmp, "bmp"}},
-        {QStringLiteral(".JPG"), {imagelib::FileFormat::Jpeg, "jpg"}},
-        {QStringLiteral(".JPE"), {imagelib::FileFormat::Jpeg, "jpg"}},
-        {QStringLiteral(".GIF"), {imagelib::FileFormat::Gif, "gif"}},
-        {QStringLiteral(".TIF"), {imagelib::FileFormat::Tiff, "tif"}},
-        {QStringLiteral(".PCX"), {imagelib::FileFormat::Pcx, "pcx"}},
-        {QStringLiteral(".PNG"), {imagelib::FileFormat::Png, "png"}},
-    };
+    static const std::map<QString, RasterReader> readers = [] {
+        std::map<QString, RasterReader> made;
+        for (const imagelib::FormatEntry &format : imagelib::knownFormats())
+            if (format.codec)
+                for (const QString &name : imagelib::extensionsOf(format))
+                    made[loadExtension(QStringLiteral("x.") + name)] = {*format.codec, imagelib::codecName(*format.codec)};
+        return made;
+    }();
     const auto hit = readers.find(extension);
     return hit == readers.end() ? nullptr : &hit->second;
 }
 
 bool isVectorExtension(const QString &extension)
 {
-    return extension == QLatin1String(".WMF") || extension == QLatin1String(".EMF")
-           || extension == QLatin1String(".ICO");
+    for (const imagelib::FormatEntry &format : imagelib::knownFormats())
+        if (format.pictureClass != imagelib::PictureClass::Raster
+            && loadExtension(QStringLiteral("x.") + QString::fromLatin1(format.extension)) == extension)
+            return true;
+    return false;
 }

@@ -1,6 +1,7 @@
 // The imaging library's calls: file access, format dispatch, size limits,
 // the message table and safe replacement of written files.
 #include "imaging/imagelibrary.h"
+#include "imaging/formats.h"
 
 #include "imaging/codecs.h"
 #include "imaging/imagesampling.h"
@@ -166,20 +167,8 @@ QString errorText(Result code)
 
 std::optional<FileFormat> formatFromFileName(const QString &fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("dib"))
-        return FileFormat::Bmp;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") || suffix == QLatin1String("jpe"))
-        return FileFormat::Jpeg;
-    if (suffix == QLatin1String("gif"))
-        return FileFormat::Gif;
-    if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff"))
-        return FileFormat::Tiff;
-    if (suffix == QLatin1String("pcx"))
-        return FileFormat::Pcx;
-    if (suffix == QLatin1String("png"))
-        return FileFormat::Png;
-    return std::nullopt;
+    const FormatEntry *entry = formatOfFile(fileName);
+    return entry ? entry->codec : std::nullopt;
 }
 
 Result readImageData(const uchar *data, qint64 size, FileFormat format, const ReadOptions &options,

@@ -1,22 +1,32 @@
 #include "search/searchtypes.h"
 
+#include "imaging/formats.h"
+
+#include <iterator>
+
+namespace {
+// The type box's texts, in the order of the known formats after "All".
+const char *const FormatLabels[] = {
+    "*.Bmp  Bmp Files", "*.Dib   Dib Files", "*.Emf   Emf Files",  "*.Gif    Gif Files",
+    "*.Ico    Icon Files", "*.Jpg   Jpeg Files", "*.Pcx   Pcx Files", "*.Png   Png Files",
+    "*.Tif     Tiff Files", "*.Wmf  Wmf Files",
+};
+} // namespace
+
 const QList<SearchType> &searchTypes()
 {
-    static const QList<SearchType> types = {
-        {QStringLiteral("*.*        All Files"),
-         {QStringLiteral("*.Bmp"), QStringLiteral("*.Dib"), QStringLiteral("*.Emf"), QStringLiteral("*.gif"),
-          QStringLiteral("*.ico"), QStringLiteral("*.jpg"), QStringLiteral("*.pcx"), QStringLiteral("*.png"),
-          QStringLiteral("*.tif"), QStringLiteral("*.wmf")}},
-        {QStringLiteral("*.Bmp  Bmp Files"), {QStringLiteral("*.Bmp")}},
-        {QStringLiteral("*.Dib   Dib Files"), {QStringLiteral("*.Dib")}},
-        {QStringLiteral("*.Emf   Emf Files"), {QStringLiteral("*.Emf")}},
-        {QStringLiteral("*.Gif    Gif Files"), {QStringLiteral("*.gif")}},
-        {QStringLiteral("*.Ico    Icon Files"), {QStringLiteral("*.ico")}},
-        {QStringLiteral("*.Jpg   Jpeg Files"), {QStringLiteral("*.jpg")}},
-        {QStringLiteral("*.Pcx   Pcx Files"), {QStringLiteral("*.pcx")}},
-        {QStringLiteral("*.Png   Png Files"), {QStringLiteral("*.png")}},
-        {QStringLiteral("*.Tif     Tiff Files"), {QStringLiteral("*.tif")}},
-        {QStringLiteral("*.Wmf  Wmf Files"), {QStringLiteral("*.wmf")}},
-    };
+    static const QList<SearchType> types = [] {
+        const auto formats = imagelib::knownFormats();
+        Q_ASSERT(formats.size() == std::size(FormatLabels));
+        SearchType all{QStringLiteral("*.*        All Files"), {}};
+        QList<SearchType> made;
+        for (size_t i = 0; i < formats.size(); ++i) {
+            const QStringList patterns = imagelib::patternsOf(formats[i]);
+            all.patterns.append(patterns);
+            made.append({QString::fromLatin1(FormatLabels[i]), patterns});
+        }
+        made.prepend(all);
+        return made;
+    }();
     return types;
 }

@@ -92,9 +92,11 @@ private slots:
         TestEnvironment::writeFile(root + "/b.gif", 10);
         TestEnvironment::writeFile(root + "/sub/c.bmp", 10);
         TestEnvironment::writeFile(root + "/d.jpeg", 10);
+        TestEnvironment::writeFile(root + "/e.txt", 10);
         FileSearch search(systemFileSystem(), {});
         search.run(root, searchTypes().at(0).patterns);
-        QCOMPARE(paths(search), QStringList({root + "/sub/c.bmp", root + "/b.gif", root + "/sub/a.gif"}));
+        QCOMPARE(paths(search),
+                 QStringList({root + "/sub/c.bmp", root + "/b.gif", root + "/sub/a.gif", root + "/d.jpeg"}));
     }
 
     void linkLoopsEnd()

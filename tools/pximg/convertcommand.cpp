@@ -1,5 +1,7 @@
 #include "convertcommand.h"
 
+#include "imaging/formats.h"
+
 #include <QHash>
 
 namespace {
@@ -7,17 +9,13 @@ namespace {
 using imagelib::FileFormat;
 using imagelib::TiffCompression;
 
+// The formats Convert offers, by their extensions.
 bool parseFormat(const QString &word, FileFormat &format)
 {
-    static const QHash<QString, FileFormat> formats = {
-        {QStringLiteral("bmp"), FileFormat::Bmp}, {QStringLiteral("gif"), FileFormat::Gif},
-        {QStringLiteral("jpg"), FileFormat::Jpeg}, {QStringLiteral("pcx"), FileFormat::Pcx},
-        {QStringLiteral("png"), FileFormat::Png}, {QStringLiteral("tif"), FileFormat::Tiff},
-    };
-    const auto it = formats.constFind(word);
-    if (it == formats.constEnd())
+    const imagelib::FormatEntry *entry = imagelib::formatForExtension(word);
+    if (!entry || !entry->convertTarget || !entry->codec || word != QLatin1String(entry->extension))
         return false;
-    format = it.value();
+    format = *entry->codec;
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "iconimage.h"
 #include "metafile.h"
 
+#include "imaging/formats.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -44,11 +46,14 @@ Picture Picture::fromBitmap(const QImage &image)
 
 PictureFileKind pictureFileKind(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("ico"))
-        return PictureFileKind::Icon;
-    if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
-        return PictureFileKind::Metafile;
+    const imagelib::FormatEntry *format = imagelib::formatOfFile(path);
+    if (!format)
+        return PictureFileKind::None;
+    switch (format->pictureClass) {
+    case imagelib::PictureClass::Icon: return PictureFileKind::Icon;
+    case imagelib::PictureClass::Metafile: return PictureFileKind::Metafile;
+    case imagelib::PictureClass::Raster: break;
+    }
     return PictureFileKind::None;
 }
 
