@@ -99,11 +99,11 @@ StoredOptions TForm1::currentOptions() const
     StoredOptions o;
     o.thumbWidth = state.ThumbWidth;
     o.thumbHeight = state.ThumbHeight;
-    o.showTips = action(QStringLiteral("ShowHints1"))->isChecked();
-    o.noThumbs = action(QStringLiteral("NoThumbs1"))->isChecked();
-    o.reportView = action(QStringLiteral("List1"))->isChecked();
-    o.noStop = action(QStringLiteral("NoStop1"))->isChecked();
-    o.sorted = action(QStringLiteral("Sorted1"))->isChecked();
+    o.showTips = state.ShowTips;
+    o.noThumbs = state.NoThumbs;
+    o.reportView = !isIconView();
+    o.noStop = state.NoStop;
+    o.sorted = state.Sorted;
     o.sizeLimitEnabled = state.MaxSizeEnabled;
     o.sizeLimitKB = state.MaxSizeKB;
     o.directory = workingDirectory();
@@ -122,7 +122,7 @@ void TForm1::FormActivate()
     // Cleared first: the list build below lets messages run, and a second
     // activation arriving then must not start the folder again.
     state.FirstActivation = false;
-    if (action(QStringLiteral("ShowHints1"))->isChecked())
+    if (state.ShowTips)
         showTipOfTheDay();
     letMessagesRun();
     repaint();

@@ -43,7 +43,7 @@ void TForm1::disablewindow()
     if (state.PrintBusy) {
         StopButton->setEnabled(false);
         setBusyCursor(Panel2, true);
-    } else if (!action(QStringLiteral("NoStop1"))->isChecked()) {
+    } else if (!state.NoStop) {
         StopButton->setEnabled(true);
     }
     letMessagesRun();

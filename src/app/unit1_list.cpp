@@ -74,8 +74,8 @@ void TForm1::UpdateListbox()
     request.folder = state.CurrentDir;
     request.imageType = state.ImageType;
     request.limit = {state.MaxSizeEnabled, state.MaxSizeKB};
-    request.noThumbs = action(QStringLiteral("NoThumbs1"))->isChecked();
-    request.noStop = action(QStringLiteral("NoStop1"))->isChecked();
+    request.noThumbs = state.NoThumbs;
+    request.noStop = state.NoStop;
     request.reportView = !isIconView();
     MainWindowListHost host(*this);
     m_building = true;
@@ -173,9 +173,8 @@ void TForm1::ListButtonClick()
 
 void TForm1::Sorted1Click()
 {
-    const bool sorted = action(QStringLiteral("Sorted1"))->isChecked();
-    ListView1->setSorted(sorted);
-    if (sorted)
+    ListView1->setSorted(state.Sorted);
+    if (state.Sorted)
         setStatus(QStringLiteral("Image View Sorted"));
     else
         UpdateListbox();

@@ -196,10 +196,21 @@ void TForm1::runCommand(void (TForm1::*handler)())
         (this->*handler)();
 }
 
-// The filter items choose their image type; the speed buttons run their
-// handlers (Stop among them, which must work while busy).
+// The filter items choose their image type; the option items keep their
+// options in the program's state.
 void TForm1::bindHandlers()
 {
+    const std::pair<const char *, bool ProgramState::*> options[] = {
+        {"NoStop1", &ProgramState::NoStop},
+        {"NoThumbs1", &ProgramState::NoThumbs},
+        {"ShowHints1", &ProgramState::ShowTips},
+        {"Sorted1", &ProgramState::Sorted},
+    };
+    for (const auto &[name, option] : options) {
+        QAction *item = action(QString::fromLatin1(name));
+        state.*option = item->isChecked();
+        connect(item, &QAction::toggled, this, [this, option = option](bool on) { state.*option = on; });
+    }
     const QStringList &types = imageTypes();
     const QList<QAction *> filterItems = Image1->actions();
     for (int i = 0; i < types.size(); ++i) {

@@ -18,4 +18,9 @@ struct ProgramState
     bool FirstActivation = true;
     bool MaxSizeEnabled = false;
     int MaxSizeKB = 100;
+    // The View menu's options; their check items keep them up to date.
+    bool NoStop = false;
+    bool NoThumbs = false;
+    bool ShowTips = true;
+    bool Sorted = true;
 };
