@@ -75,8 +75,7 @@ int main(int argc, char *argv[])
     const QString folder = given.absoluteFilePath();
     TerminalPrompter prompter(QStringLiteral("pxbench"));
     DesktopShell shell;
-    TForm1 form(prompter, shell);
-    form.thumbnailThreads = parser.value(threads).toInt();
+    TForm1 form({.prompter = &prompter, .shell = &shell, .thumbnailThreads = parser.value(threads).toInt()});
     form.state.ThumbWidth = thumbSize.width();
     form.state.ThumbHeight = thumbSize.height();
     form.SetImageSize();

@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
 
     WidgetPrompter prompter;
     DesktopShell shell;
-    TForm1 form1(prompter, shell);
+    TForm1 form1({.prompter = &prompter, .shell = &shell});
     prompter.setParent(&form1);
     TForm2 form2(form1.state.ThumbWidth, form1.state.ThumbHeight, form1.help(), prompter, &form1);
     TForm4 form4(&form1);
@@ -54,20 +54,26 @@ int main(int argc, char *argv[])
                                  .metafileWindow = &form7,
                                  .printing = &form1.printing()};
     TForm11 form11({.commands = shared, .help = &form1.help()}, &form1);
-    form1.setSearchWindow(&form11);
     TForm13 form13(&form1);
     TForm14 form14(&form1);
     TForm15 form15(form1.state.MaxSizeEnabled, form1.state.MaxSizeKB, form1.help(), &form1);
     SystemVolumes volumes;
     TOKBottomDlg1 okBottomDlg1(volumes, &form1);
-    form1.setStartupDialogs(&form2, &form15, &okBottomDlg1);
-    form1.setFileDialogs(&form4, &form5, &form8, &form13, &form14);
-    form1.setImagingWindows(&form6, &form9);
+    form1.attachParts({.thumbSize = &form2,
+                       .maxSize = &form15,
+                       .driveInfo = &okBottomDlg1,
+                       .rename = &form4,
+                       .copyTarget = &form5,
+                       .properties = &form8,
+                       .createDirectory = &form13,
+                       .chooser = &form14,
+                       .convert = &form6,
+                       .scan = &form9,
+                       .viewer = &okBottomDlg,
+                       .metafileWindow = &form7,
+                       .printOptions = &form10,
+                       .search = &form11});
     imagelib::setScannerBackend(std::make_unique<SaneScannerBackend>());
-    form1.OKBottomDlg = &okBottomDlg;
-    form1.Form7 = &form7;
-    form1.setPrintOptionsDialog(&form10);
-    form1.installWindowPrinting();
     form1.show();
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include "browse/imagelistview.h"
 #include "browse/thumbnailmaker.h"
 #include "dialogs/dialogparts.h"
+#include "platform/filesystem.h"
 #include "platform/hotkeys.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
@@ -25,9 +26,12 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
-TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
+TForm1::TForm1(const MainWindowServices &services, QWidget *parent)
     : QMainWindow(parent), ImageList1(QSize(70, 70)), ImageList2(QSize(60, 60)),
-      m_prompter(prompter), m_shell(shell), m_listWindow(std::make_unique<MainWindowList>(*this))
+      m_prompter(*services.prompter), m_shell(*services.shell), m_thumbnailThreads(services.thumbnailThreads),
+      m_listWindow(std::make_unique<MainWindowList>(*this)),
+      m_files(services.files ? services.files : &systemFileSystem()), m_printDialogs(services.printDialogs),
+      m_grabber(services.grabber ? services.grabber : &systemScreenGrabber())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Pixmoor"));
@@ -39,8 +43,10 @@ TForm1::TForm1(Prompter &prompter, Shell &shell, QWidget *parent)
     FormCreate();
     setUpDisplayRatio();
     setUpHelp();
+    if (services.tipRandom)
+        m_tipRandom = services.tipRandom;
     setUpFileCommands();
-    setCaptureServices(systemHotKeyBackend(), systemScreenGrabber());
+    createHotKeys(services.hotKeys ? *services.hotKeys : systemHotKeyBackend());
     createVersionInfo1(this);
     decorateWindow(this, captionSettingsFor(QStringLiteral("TForm1")));
 }

@@ -53,15 +53,55 @@ class ListCommands;
 class MainWindowList;
 struct CommandServices;
 
+class TForm11;
+
+// What the main window works with besides its own controls. Empty fields
+// take the machine's own: file system, hot keys, screen, print dialogs, clock.
+struct MainWindowServices
+{
+    Prompter *prompter = nullptr;
+    Shell *shell = nullptr;
+    FileSystem *files = nullptr;
+    HotKeyBackend *hotKeys = nullptr;
+    ScreenGrabber *grabber = nullptr;
+    std::shared_ptr<PrintDialogs> printDialogs = nullptr;
+    std::shared_ptr<RandomSource> tipRandom = nullptr;
+    int thumbnailThreads = 0;   // threads decoding thumbnails ahead of the list; 0: one per core
+};
+
+// The program's other windows and dialogs. They belong to the main window,
+// so they are made after it and handed over once; a missing one leaves its
+// commands doing nothing.
+struct MainWindowParts
+{
+    TForm2 *thumbSize = nullptr;
+    TForm15 *maxSize = nullptr;
+    TOKBottomDlg1 *driveInfo = nullptr;
+    TForm4 *rename = nullptr;
+    TForm5 *copyTarget = nullptr;
+    TForm8 *properties = nullptr;
+    TForm13 *createDirectory = nullptr;
+    TForm14 *chooser = nullptr;
+    TForm6 *convert = nullptr;
+    TForm9 *scan = nullptr;
+    TOKBottomDlg *viewer = nullptr;
+    TForm7 *metafileWindow = nullptr;
+    TForm10 *printOptions = nullptr;
+    TForm11 *search = nullptr;
+};
+
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
 public:
     // Creating the window runs FormCreate: the stored settings are read.
-    TForm1(Prompter &prompter, Shell &shell, QWidget *parent = nullptr);
+    explicit TForm1(const MainWindowServices &services, QWidget *parent = nullptr);
     ~TForm1() override;
 
     ProgramState state;
+
+    // Hands over the other windows and dialogs (unit1_parts.cpp).
+    void attachParts(const MainWindowParts &parts);
 
     // Handlers of this window.
     void FormCreate();
@@ -111,11 +151,9 @@ public:
     ImageList ImageList1;
     ImageList ImageList2;
 
-    // Windows of the program that this one uses; set at start-up.
+    // The viewer and the metafile window, as attached.
     TOKBottomDlg *OKBottomDlg = nullptr;
     TForm7 *Form7 = nullptr;
-    // Threads that decode thumbnails ahead of the list (0: one per core).
-    int thumbnailThreads = 0;
 
     QToolButton *MoveButton = nullptr, *CopyButton = nullptr, *DeleteButton = nullptr,
                 *RenameButton = nullptr, *SearchButton = nullptr, *PrintButton = nullptr,
@@ -176,6 +214,7 @@ private:
 
     Prompter &m_prompter;
     Shell &m_shell;
+    int m_thumbnailThreads = 0;
     std::unique_ptr<ThumbnailPipeline> m_thumbnails;
     QStandardItemModel *m_headerSections = nullptr;
     QButtonGroup *m_filterButtons = nullptr;
@@ -191,10 +230,7 @@ private:
     // ---- Drive details, display ratio, auxiliary dialogs, tips and help ----
     // (unit1_ratio.cpp and unit1_dialogs.cpp)
 public:
-    // The dialogs created at start-up after the main window.
-    void setStartupDialogs(TForm2 *thumbSize, TForm15 *maxSize, TOKBottomDlg1 *driveInfo);
     HelpCommands &help() { return *m_help; }
-    void setTipRandomSource(std::shared_ptr<RandomSource> source);
 
     void HeaderControl1SectionClick(int section);
     void HeaderControl1SectionResize(int width);
@@ -238,12 +274,6 @@ private:
     // ---- File management: copy, move, drag and drop, delete, rename, ----
     // ---- properties and folders (unit1_files.cpp and unit1_drag.cpp) ----
 public:
-    // The file dialogs created at start-up after the main window.
-    void setFileDialogs(TForm4 *rename, TForm5 *copyTarget, TForm8 *properties, TForm13 *createDirectory,
-                        TForm14 *chooser);
-    // The file system the file commands work on; the machine's by default.
-    void setFileSystem(FileSystem &files) { m_files = &files; }
-
     void Copy1Click();
     void Move1Click();
     void DirTreeDragDrop(const QString &targetFolder, const QList<QUrl> &droppedFiles, bool fromThisProgram);
@@ -268,8 +298,6 @@ private:
 
     // ---- Conversion, scanning and the scan source (unit1_convert.cpp) ----
 public:
-    // The convert dialog and the scan window created at start-up.
-    void setImagingWindows(TForm6 *convert, TForm9 *scan);
     void Convert1Click();
     void Acquire1Click();
     void SelectTwain1Click();
@@ -282,15 +310,8 @@ private:
     // ---- Printing: print options, thumbnail sheets, single images, ----
     // ---- printer set-up and the fonts window (unit1_print.cpp) ----
 public:
-    // The print options dialog created at start-up after the main window.
-    void setPrintOptionsDialog(TForm10 *dialog);
     // The printer and the print steps every print command of the program shares.
     PrintCommands &printing();
-    // The dialogs the print commands ask; the platform's by default. Set
-    // before the print options dialog is made, which asks them for fonts.
-    void setPrintDialogs(std::shared_ptr<PrintDialogs> dialogs);
-    // Enables the viewer's and the metafile window's print commands.
-    void installWindowPrinting();
 
     void PrintButtonClick();
     void Print2Click();
@@ -304,9 +325,6 @@ private:
 
     // ---- Screen, window and client-area capture (unit1_capture.cpp) ----
 public:
-    // The hot keys and the screen the capture commands use; the platform's
-    // until set. Setting them makes the three hot key components anew.
-    void setCaptureServices(HotKeyBackend &hotKeys, ScreenGrabber &grabber);
     void ScreenCapture1Click();
     void WindowCapture1Click();
     void ClientCapture1Click();
@@ -333,10 +351,8 @@ private:
 
     // ---- Search window (unit1_search.cpp) ----
 public:
-    // The search window created at start-up; Search opens it.
-    void setSearchWindow(class TForm11 *search);
     void Search2Click();
 
 private:
-    QPointer<class TForm11> m_searchWindow;
+    QPointer<TForm11> m_searchWindow;
 };

@@ -32,12 +32,6 @@ void logCaptureSize(const QSize &size)
 }
 } // namespace
 
-void TForm1::setCaptureServices(HotKeyBackend &hotKeys, ScreenGrabber &grabber)
-{
-    m_grabber = &grabber;
-    createHotKeys(hotKeys);
-}
-
 void TForm1::createHotKeys(HotKeyBackend &backend)
 {
     delete SysHotKey1;

@@ -18,19 +18,6 @@
 #include <QDir>
 #include <QLineEdit>
 
-void TForm1::setImagingWindows(TForm6 *convert, TForm9 *scan)
-{
-    m_convertDialog = convert;
-    m_scanWindow = scan;
-    if (convert)
-        connect(convert, &FileOpsDialog::helpRequested, this, [this](int context) {
-            if (m_help)
-                m_help->context(context);
-        });
-    if (scan && m_help)
-        scan->setHelp(*m_help);
-}
-
 void TForm1::Convert1Click()
 {
     commands().convert();

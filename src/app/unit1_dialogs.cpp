@@ -38,18 +38,6 @@ void TForm1::setUpHelp()
         part->setProperty("helpContext", context);
 }
 
-void TForm1::setStartupDialogs(TForm2 *thumbSize, TForm15 *maxSize, TOKBottomDlg1 *driveInfo)
-{
-    m_thumbSizeDialog = thumbSize;
-    m_maxSizeDialog = maxSize;
-    m_driveDialog = driveInfo;
-}
-
-void TForm1::setTipRandomSource(std::shared_ptr<RandomSource> source)
-{
-    m_tipRandom = std::move(source);
-}
-
 void TForm1::ThumbSize1Click()
 {
     setStatus(QStringLiteral("Adjust Thumb Size"));

@@ -23,25 +23,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
-void TForm1::setFileDialogs(TForm4 *rename, TForm5 *copyTarget, TForm8 *properties,
-                            TForm13 *createDirectory, TForm14 *chooser)
-{
-    m_renameDialog = rename;
-    m_copyTargetDialog = copyTarget;
-    m_propertiesDialog = properties;
-    m_createDirectoryDialog = createDirectory;
-    m_chooserDialog = chooser;
-    for (FileOpsDialog *dialog : std::initializer_list<FileOpsDialog *>{rename, copyTarget, properties,
-                                                                        createDirectory, chooser})
-        connect(dialog, &FileOpsDialog::helpRequested, this, [this](int context) {
-            if (m_help)
-                m_help->context(context);
-        });
-}
-
 void TForm1::setUpFileCommands()
 {
-    m_files = &systemFileSystem();
     ListView1->setCaptionsEditable(true);
     connect(ListView1, &ImageListView::captionEdited, this, [this](const QString &old, const QString &text) {
         QString edited = text;

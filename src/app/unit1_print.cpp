@@ -36,34 +36,6 @@ PrintCommands &TForm1::printing()
     return *m_printing;
 }
 
-void TForm1::setPrintDialogs(std::shared_ptr<PrintDialogs> dialogs)
-{
-    const QPointer<TForm10> options = m_printing ? m_printing->optionsDialog() : nullptr;
-    m_printing.reset();
-    m_printDialogs = std::move(dialogs);
-    printing().setOptionsDialog(options);
-}
-
-void TForm1::setPrintOptionsDialog(TForm10 *dialog)
-{
-    printing().setOptionsDialog(dialog);
-}
-
-void TForm1::installWindowPrinting()
-{
-    if (OKBottomDlg && Form7)
-        printing().installWindowCommands(*OKBottomDlg, *Form7);
-    if (m_scanWindow)
-        m_scanWindow->setPrinting(
-            [this](QWidget *parent) -> std::unique_ptr<PageSink> {
-                PrintCommands &commands = printing();
-                if (!commands.dialogs().print(commands.printer().printer(), parent))
-                    return nullptr;
-                return std::make_unique<PrinterPageSink>(commands.printer().printer());
-            },
-            [this](QWidget *parent) { printing().printerSetUp(parent); });
-}
-
 void TForm1::PrintsetUp1Click()
 {
     setStatus(QStringLiteral("Printer Set Up"));

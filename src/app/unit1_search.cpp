@@ -9,7 +9,4 @@ void TForm1::Search2Click()
         m_searchWindow->openFor(state.CurrentDir);
 }
 
-void TForm1::setSearchWindow(TForm11 *search)
-{
-    m_searchWindow = search;
-}
+//END

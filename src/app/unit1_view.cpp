@@ -33,7 +33,7 @@ void TForm1::startThumbnails(const QStringList &fileList)
     ThumbnailRequest request;
     request.size = isIconView() ? ImageList1.size() : ImageList2.size();
     request.depth = imagelib::screenDepthClass(depth());
-    m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, request, thumbnailThreads);
+    m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, request, m_thumbnailThreads);
 }
 
 void TForm1::ImageSet(int index)

@@ -31,8 +31,7 @@ struct ViewerFixture : MainWindowFixture
         TForm1 &form = create();
         viewer = std::make_unique<TOKBottomDlg>(prompter);
         metafileWindow = std::make_unique<TForm7>();
-        form.OKBottomDlg = viewer.get();
-        form.Form7 = metafileWindow.get();
+        form.attachParts({.viewer = viewer.get(), .metafileWindow = metafileWindow.get()});
         form.DirTree1->setDirectory(folder);
         form.action("All1")->trigger();
         return form;

@@ -28,10 +28,9 @@ struct CaptureFixture : MainWindowFixture
 
     TForm1 &start()
     {
-        TForm1 &form = create();
+        TForm1 &form = create({.hotKeys = &hotKeys, .grabber = &screen});
         scan = std::make_unique<TForm9>(prompter, &form);
-        form.setImagingWindows(nullptr, scan.get());
-        form.setCaptureServices(hotKeys, screen);
+        form.attachParts({.scan = scan.get()});
         form.show();
         QCoreApplication::processEvents();
         return form;

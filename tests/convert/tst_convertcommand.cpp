@@ -94,8 +94,7 @@ void TestConvertCommand::cleanup()
 void TestConvertCommand::open(const QStringList &names)
 {
     TForm1 &form = m_window->create();
-    form.OKBottomDlg = m_viewer.get();
-    form.setImagingWindows(m_form6.get(), nullptr);
+    form.attachParts({.convert = m_form6.get(), .viewer = m_viewer.get()});
     form.ListView1->setSorted(true);
     form.DirTree1->SetDirectory(m_source);
     form.selectFilter(QStringLiteral("all"));

@@ -192,7 +192,7 @@ void TestMainWindowDialogs::headerSectionsShowDriveAndExplore()
     volumes.totalBytes = 1048576;
     volumes.freeBytes = 524288;
     TOKBottomDlg1 drive(volumes, &form);
-    form.setStartupDialogs(nullptr, nullptr, &drive);
+    form.attachParts({.driveInfo = &drive});
     form.DirTree1->setDirectory(folder);
     QString shownSize;
     whenModal([&](QWidget *modal) {
@@ -235,7 +235,7 @@ void TestMainWindowDialogs::thumbSizeCommandRebuildsAtTheNewSize()
     const QString folder = f.folderWith("pics", {"a.bmp", "b.bmp"});
     TForm1 &form = shown(f);
     TForm2 form2(form.state.ThumbWidth, form.state.ThumbHeight, form.help(), f.prompter, &form);
-    form.setStartupDialogs(&form2, nullptr, nullptr);
+    form.attachParts({.thumbSize = &form2});
     form.DirTree1->setDirectory(folder);
     QVERIFY(form.action("ThumbSize1")->isEnabled());
     QVERIFY(form.ThumbSizeButton->isEnabled());
@@ -284,7 +284,7 @@ void TestMainWindowDialogs::storedMaximumSizeLimitsTheFirstBuild()
     {
         TForm1 &form = f.create();
         TForm15 form15(form.state.MaxSizeEnabled, form.state.MaxSizeKB, form.help(), form.window());
-        form.setStartupDialogs(nullptr, &form15, nullptr);
+        form.attachParts({.maxSize = &form15});
         QVERIFY(form15.CheckBox1->isChecked());
         QCOMPARE(form15.UpDown1->position(), 500);
         form.FormActivate();
@@ -306,7 +306,7 @@ void TestMainWindowDialogs::maximumSizeItemFollowsTheDialog()
     {
         TForm1 &form = shown(f);
         TForm15 form15(form.state.MaxSizeEnabled, form.state.MaxSizeKB, form.help(), &form);
-        form.setStartupDialogs(nullptr, &form15, nullptr);
+        form.attachParts({.maxSize = &form15});
         QVERIFY(!form.action("MaximumSize1")->isChecked());
         whenModal([&](QWidget *modal) {
             form15.CheckBox1->setChecked(true);
@@ -345,8 +345,7 @@ void TestMainWindowDialogs::tipAtFirstActivationFeedsShowTips()
         s.setValue("Main/Directory", folder);
     }
     {
-        TForm1 &form = f.create();
-        form.setTipRandomSource(std::make_shared<FixedRandom>(5));
+        TForm1 &form = f.create({.tipRandom = std::make_shared<FixedRandom>(5)});
         QString tip;
         bool listEmptyWhileTipShown = false;
         whenModal([&](QWidget *modal) {

@@ -30,10 +30,13 @@ struct FileOpsWindow : MainWindowFixture
     TForm1 &open(const QStringList &names, qint64 size = 10)
     {
         folder = folderWith(QStringLiteral("pics"), names, size);
-        TForm1 &window = create();
+        TForm1 &window = create({.files = &files});
         window.ListView1->setSorted(true);
-        window.setFileDialogs(&form4, &form5, &form8, &form13, &form14);
-        window.setFileSystem(files);
+        window.attachParts({.rename = &form4,
+                            .copyTarget = &form5,
+                            .properties = &form8,
+                            .createDirectory = &form13,
+                            .chooser = &form14});
         window.DirTree1->SetDirectory(folder);
         return window;
     }

@@ -38,15 +38,12 @@ struct PrintFixture : MainWindowFixture
 
     TForm1 &open()
     {
-        TForm1 &form = create();
-        form.setPrintDialogs(dialogs);
+        TForm1 &form = create({.printDialogs = dialogs});
         viewer = std::make_unique<TOKBottomDlg>(prompter);
         metafileWindow = std::make_unique<TForm7>();
         options = std::make_unique<TForm10>(form.printing().printer(), *dialogs, form.help());
-        form.OKBottomDlg = viewer.get();
-        form.Form7 = metafileWindow.get();
-        form.setPrintOptionsDialog(options.get());
-        form.installWindowPrinting();
+        form.attachParts(
+            {.viewer = viewer.get(), .metafileWindow = metafileWindow.get(), .printOptions = options.get()});
         dialogs->pdfPath = env.root() + "/printed.pdf";
         dialogs->previewPdfPath = env.root() + "/preview.pdf";
         return form;

@@ -98,7 +98,7 @@ TForm9 &TestSaneScan::openScanWindow()
 {
     TForm1 &form = m_window->create();
     m_form9 = std::make_unique<TForm9>(m_window->prompter);
-    form.setImagingWindows(nullptr, m_form9.get());
+    form.attachParts({.scan = m_form9.get()});
     return *m_form9;
 }
 

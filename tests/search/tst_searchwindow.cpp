@@ -252,7 +252,7 @@ private slots:
         f.search(root, 1);
         TForm1 &form = main.create();
         form.state.CurrentDir = root;
-        form.setSearchWindow(&f.window);
+        form.attachParts({.search = &f.window});
         form.Search2Click();
         QCOMPARE(f.window.ListView1->count(), 0);
         QCOMPARE(f.window.ImageList1.count(), 0);

@@ -15,10 +15,13 @@ struct MainWindowFixture
     FakeShell shell;
     std::unique_ptr<TForm1> form;
 
-    // Creates the window, which reads the stored settings.
-    TForm1 &create()
+    // Creates the window, which reads the stored settings; services not
+    // given are the scripted prompter, the fake shell and the machine's own.
+    TForm1 &create(MainWindowServices services = {})
     {
-        form = std::make_unique<TForm1>(prompter, shell);
+        services.prompter = &prompter;
+        services.shell = &shell;
+        form = std::make_unique<TForm1>(services);
         return *form;
     }
     // A folder holding the named files, each of the given size.

@@ -148,10 +148,9 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
     TerminalPrompter prompter(QStringLiteral("pxsheet"));
     DesktopShell shell;
-    TForm1 form(prompter, shell);
-    form.setPrintDialogs(std::make_shared<CommandLineDialogs>(choices));
+    TForm1 form({.prompter = &prompter, .shell = &shell, .printDialogs = std::make_shared<CommandLineDialogs>(choices)});
     TForm10 options(form.printing().printer(), form.printing().dialogs(), form.help(), &form);
-    form.setPrintOptionsDialog(&options);
+    form.attachParts({.printOptions = &options});
     form.state.ThumbWidth = thumbSize.width();
     form.state.ThumbHeight = thumbSize.height();
     form.action(QStringLiteral("NoThumbs1"))->setChecked(true);   // the sheet reads its pictures itself
