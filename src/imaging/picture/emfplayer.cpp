@@ -73,12 +73,15 @@ bool EmfPlayer::playState(quint32 type, ByteView r)
     case SetArcDirection: s.arcDirection = value == Clockwise ? Clockwise : CounterClockwise; return true;
     case SetMiterLimit: s.miterLimit = qBound<qreal>(1, value, 1000); return true;
     case RestoreDc: return m_canvas.restoreDc(qint32(value));
+    case SetTextJustification:
+        s.breakExtra = qint32(value);
+        s.breakCount = r.s32(12);
+        return r.ok();
     case SetStretchBltMode:
     case SetMapperFlags:
     case SetIcmMode:
     case SetLayout:
     case SetBrushOrgEx:
-    case SetTextJustification:
     case SetMetaRgn:
     case SelectPalette:
     case RealizePalette: return true;
@@ -291,6 +294,7 @@ bool EmfPlayer::createFont(const ByteView &r)
     font.italic = r.u8(32);
     font.underline = r.u8(33);
     font.strikeOut = r.u8(34);
+    font.charset = r.u8(35);
     if (!r.ok() || !r.has(40, 64))
         return false;
     QString face;

@@ -37,6 +37,7 @@ private:
     bool createFont(const ByteView &r);
     bool polyPoly(quint32 type, const ByteView &r);
     bool extTextOut(quint32 type, const ByteView &r);
+    bool smallTextOut(const ByteView &r);
     bool bitBlt(quint32 type, const ByteView &r);
     bool stretchDibits(quint32 type, const ByteView &r);
     QImage dibAt(const ByteView &r, qint64 infoField, quint32 usage, bool keepAlpha = false) const;

@@ -20,10 +20,12 @@ enum Type : quint32 {
     SelectClipPath = 67, AbortPath = 68, FillRgn = 71, FrameRgn = 72, InvertRgn = 73, PaintRgn = 74,
     BitBlt = 76, StretchBlt = 77, SetDibitsToDevice = 80, StretchDibits = 81, ExtTextOutA = 83,
     ExtTextOutW = 84, PolyBezier16 = 85, Polygon16 = 86, Polyline16 = 87, PolyBezierTo16 = 88,
-    PolylineTo16 = 89, PolyPolyline16 = 90, PolyPolygon16 = 91, PolyDraw16 = 92, AlphaBlend = 114,
+    PolylineTo16 = 89, PolyPolyline16 = 90, PolyPolygon16 = 91, PolyDraw16 = 92, SmallTextOut = 108,
+    AlphaBlend = 114,
 };
 
-constexpr quint32 EtoPdy = 0x2000;
+constexpr quint32 EtoNoRect = 0x0100, EtoSmallChars = 0x0200, EtoPdy = 0x2000;
+constexpr quint32 GmAdvanced = 2;
 
 QPointF pointAt(const ByteView &r, qint64 offset)
 {
@@ -232,12 +234,15 @@ bool EmfPlayer::playRegion(quint32 type, ByteView r)
 
 bool EmfPlayer::playText(quint32 type, ByteView r)
 {
+    if (type == SmallTextOut)
+        return smallTextOut(r);
     return (type == ExtTextOutA || type == ExtTextOutW) && extTextOut(type, r);
 }
 
 bool EmfPlayer::extTextOut(quint32 type, const ByteView &r)
 {
     GdiCanvas::TextRun run;
+    run.advanced = r.u32(24) == GmAdvanced;
     run.reference = pointAt(r, 36);
     const quint32 count = r.u32(44), offString = r.u32(48);
     run.options = r.u32(52);
@@ -246,14 +251,46 @@ bool EmfPlayer::extTextOut(quint32 type, const ByteView &r)
     const bool wide = type == ExtTextOutW;
     if (!r.ok() || !r.hasArray(offString, count, wide ? 2 : 1))
         return false;
-    run.text.reserve(count);
-    for (quint32 i = 0; i < count; ++i)
-        run.text.append(wide ? QChar(r.u16(offString + 2 * qint64(i))) : QChar(r.u8(offString + i)));
-    // With ETO_PDY each character has an x and a y advance.
-    const qint64 stride = (run.options & EtoPdy) ? 8 : 4;
-    if (offDx != 0 && r.hasArray(offDx, count, stride))
-        for (quint32 i = 0; i < count; ++i)
-            run.dx.append(r.s32(offDx + stride * i));
+    const qint64 length = qMin<qint64>(count, GdiCanvas::MaxTextLength);
+    run.eightBit = !wide;
+    run.text.reserve(length);
+    for (qint64 i = 0; i < length; ++i)
+        run.text.append(wide ? QChar(r.u16(offString + 2 * i)) : QChar(r.u8(offString + i)));
+    // With ETO_PDY each character has an x and a y advance. An array the
+    // record cuts short still places the characters it covers.
+    const bool pairs = run.options & EtoPdy;
+    const qint64 stride = pairs ? 8 : 4;
+    const qint64 spaced = offDx != 0 && r.has(offDx, 0) ? qMin(length, (r.size() - offDx) / stride) : 0;
+    run.dx.reserve(spaced);
+    for (qint64 i = 0; i < spaced; ++i)
+        run.dx.append(QPointF(r.s32(offDx + stride * i), pairs ? r.s32(offDx + stride * i + 4) : 0));
+    m_canvas.textOut(run);
+    return true;
+}
+
+bool EmfPlayer::smallTextOut(const ByteView &r)
+{
+    // x, y, cChars, fuOptions, iGraphicsMode, exScale, eyScale, then the
+    // rectangle unless ETO_NO_RECT, then 8-bit characters (the low bytes
+    // of UTF-16) with ETO_SMALL_CHARS, else UTF-16.
+    GdiCanvas::TextRun run;
+    run.reference = pointAt(r, 8);
+    const quint32 count = r.u32(16);
+    const quint32 options = r.u32(20);
+    run.advanced = r.u32(24) == GmAdvanced;
+    qint64 at = 36;
+    if (!(options & EtoNoRect)) {
+        run.rect = boxAt(r, at);
+        at += 16;
+    }
+    run.options = options & ~(EtoNoRect | EtoSmallChars | EtoPdy);
+    const bool small = options & EtoSmallChars;
+    if (!r.ok() || !r.hasArray(at, count, small ? 1 : 2))
+        return false;
+    const qint64 length = qMin<qint64>(count, GdiCanvas::MaxTextLength);
+    run.text.reserve(length);
+    for (qint64 i = 0; i < length; ++i)
+        run.text.append(small ? QChar(r.u8(at + i)) : QChar(r.u16(at + 2 * i)));
     m_canvas.textOut(run);
     return true;
 }

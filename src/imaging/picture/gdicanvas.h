@@ -106,11 +106,15 @@ public:
     struct TextRun
     {
         QPointF reference;
-        QString text;
-        quint32 options = 0; // ETO_OPAQUE 2, ETO_CLIPPED 4
-        QRectF rect;         // logical; used with the two options above
-        QList<qreal> dx;     // logical advance of each character, may be empty
+        QString text;           // 8-bit strings hold their bytes as U+0000 - U+00FF
+        bool eightBit = false;  // decoded by the selected font's character set
+        quint32 options = 0;    // ETO_OPAQUE 2, ETO_CLIPPED 4
+        QRectF rect;            // logical; used with the two options above
+        QList<QPointF> dx;      // logical advance of each character (y with ETO_PDY), may be short or empty
+        bool advanced = false;  // GM_ADVANCED: glyphs follow the world transform
     };
+    // Longer strings are cut: no record of a real drawing comes near.
+    static constexpr qsizetype MaxTextLength = 8192;
     void textOut(const TextRun &run);
 
     struct Blit
@@ -140,11 +144,43 @@ private:
     void appendToPath(const QPainterPath &path);
     QPainterPath arcPath(ArcKind kind, const QRectF &box, QPointF start, QPointF end) const;
     bool ropDrawsNothing() const;
-    // The selected font at device size; null pixel size when it is too
-    // small or too large to draw.
-    const QFont &deviceFont(qreal &pixelSize);
-    QList<qreal> deviceAdvances(const TextRun &run, const QFont &font, qreal scaleX) const;
-    void drawGlyphs(const TextRun &run, const QFont &font, QPointF origin, const QList<qreal> &advances, qreal width);
+    // Where text goes: frame units run along the baseline (x) and down the
+    // glyphs (y). They are device pixels for text that stays upright in
+    // GM_COMPATIBLE fashion, logical units for GM_ADVANCED text.
+    struct TextFrame
+    {
+        QTransform toDevice;
+        qreal pixelsPerUnit = 1; // device pixels per frame unit, for choosing the font size
+        qreal logicalX = 1;      // frame units per logical unit along the baseline
+        qreal logicalY = 1;      // frame units per logical unit across it, signed
+        qreal em = 0;            // the font's em in frame units
+        qreal width = 0;         // the font's average character width in frame units; 0: its own
+    };
+    // The selected font as Qt draws it, at a pixel size of its em in device pixels.
+    struct TextFont
+    {
+        gdi::Font source;
+        QFont font;
+        bool symbolMapped = false; // strings go through the Symbol encoding
+        qreal cellToEm = 1;        // em per unit of ascent + descent
+        int pixelSize = 0;
+        qreal ascent = 0, descent = 0, averageWidth = 0; // in font pixels
+    };
+    // A string laid out in a frame: where each character's origin goes.
+    struct TextLine
+    {
+        QString text;
+        QList<QPointF> origins; // frame units, alignment applied
+        QPointF advance;        // from the reference point to the end of the string
+        QPointF start;          // the first origin
+        bool natural = false;   // Qt's own spacing: drawn as one string
+    };
+    TextFrame textFrame(QPointF reference, bool advanced) const;
+    TextFont &textFont();
+    void sizeTextFont(TextFont &font, int pixelSize);
+    TextLine layOutText(const TextRun &run, const TextFrame &frame, const TextFont &font, qreal glyphScaleX) const;
+    void drawTextLine(const TextRun &run, const TextFrame &frame, const TextFont &font, const TextLine &line,
+                      QSizeF glyphScale);
     void blitPattern(const QRectF &dest, quint32 rop);
 
     QPainter &m_painter;
@@ -158,8 +194,6 @@ private:
     QList<gdi::State> m_saved;
     bool m_inPath = false;
     QPainterPath m_path;
-    gdi::Font m_cachedFont;
-    qreal m_cachedScale = -1;
-    qreal m_cachedPixelSize = 0;
-    QFont m_cachedQFont;
+    TextFont m_textFont; // the last font drawn with
+    bool m_textFontValid = false;
 };

@@ -102,12 +102,12 @@ Object penObject(int style, QColor color)
     return object;
 }
 
-Object fontObject(const QString &face, bool fixed)
+Object fontObject(const QString &face, qint32 height, qint32 weight)
 {
     Object object;
     object.kind = Object::Kind::Font;
-    object.font.height = 16;
-    object.font.weight = fixed ? 400 : 700;
+    object.font.height = height;
+    object.font.weight = weight;
     object.font.face = face;
     return object;
 }
@@ -126,8 +126,11 @@ std::optional<Object> stockObject(quint32 index)
     case 6: return penObject(PsSolid, Qt::white);
     case 7: return penObject(PsSolid, Qt::black);
     case 8: return penObject(PsNull, Qt::black);
-    case 10: case 11: case 16: return fontObject(QStringLiteral("Courier New"), true);
-    case 12: case 13: case 14: case 17: return fontObject(QStringLiteral("Arial"), false);
+    // Only the system font is bold; the GUI font is 8 points at 96 dpi.
+    case 10: case 11: case 16: return fontObject(QStringLiteral("Courier New"), 16, 400);
+    case 12: return fontObject(QStringLiteral("Arial"), 16, 400);
+    case 13: case 14: return fontObject(QStringLiteral("Arial"), 16, 700);
+    case 17: return fontObject(QStringLiteral("Arial"), -11, 400);
     case 18: return brushObject(BsSolid, Qt::white);
     case 19: return penObject(PsSolid, Qt::black);
     case 15: {

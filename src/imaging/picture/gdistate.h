@@ -57,6 +57,7 @@ struct Font
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    int charset = 1; // DEFAULT_CHARSET; 2 is SYMBOL_CHARSET
     QString face;
     bool operator==(const Font &) const = default;
 };
@@ -84,7 +85,9 @@ struct State
     QColor backgroundColor = Qt::white;
     int backgroundMode = Opaque;
     int textAlign = 0;
-    int textCharExtra = 0;
+    int textCharExtra = 0; // logical units after each character
+    int breakExtra = 0;    // SetTextJustification: logical units spread over
+    int breakCount = 0;    // this many break characters
     int rop2 = R2CopyPen;
     int polyFillMode = Alternate;
     int arcDirection = CounterClockwise;

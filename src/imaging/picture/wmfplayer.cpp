@@ -80,9 +80,14 @@ bool WmfPlayer::playState(quint16 function, ByteView p)
     case SetTextCharExtra: s.textCharExtra = qint16(value); return true;
     case SetTextAlign: s.textAlign = value; return true;
     case RestoreDc: return m_canvas.restoreDc(qint16(value));
+    case SetTextJustification:
+        if (!p.has(0, 4))
+            return false;
+        s.breakCount = value;
+        s.breakExtra = p.s16(2);
+        return true;
     case SetRelAbs:
-    case SetStretchBltMode:
-    case SetTextJustification: return true;
+    case SetStretchBltMode: return true;
     default: return false;
     }
 }
@@ -228,6 +233,7 @@ bool WmfPlayer::createFont(const ByteView &p)
     font.italic = p.u8(10);
     font.underline = p.u8(11);
     font.strikeOut = p.u8(12);
+    font.charset = p.u8(13);
     QByteArrayView face = p.bytes().sliced(18);
     face = face.first(qMin<qsizetype>(32, face.size()));
     if (const qsizetype end = face.indexOf('\0'); end >= 0)

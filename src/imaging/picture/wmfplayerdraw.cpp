@@ -169,6 +169,7 @@ bool WmfPlayer::textOut(const ByteView &p)
         return false;
     GdiCanvas::TextRun run;
     run.text = ansiText(p, 2, count);
+    run.eightBit = true;
     run.reference = yx(p, (2 + padded) / 2);
     m_canvas.textOut(run);
     return p.ok();
@@ -188,11 +189,14 @@ bool WmfPlayer::extTextOut(const ByteView &p)
     if (!p.ok() || count < 0 || !p.has(at, count))
         return false;
     run.text = ansiText(p, at, count);
+    run.eightBit = true;
+    // The spacing array follows the string when the record has room for
+    // it; writers that cut it short still place the characters it covers.
     at += (qint64(count) + 1) & ~qint64(1);
-    if (p.hasArray(at, count, 2)) {
-        for (qint64 i = 0; i < count; ++i)
-            run.dx.append(p.s16(at + 2 * i));
-    }
+    const qint64 spaced = p.has(at, 0) ? qMin<qint64>(count, (p.size() - at) / 2) : 0;
+    run.dx.reserve(spaced);
+    for (qint64 i = 0; i < spaced; ++i)
+        run.dx.append(QPointF(p.s16(at + 2 * i), 0));
     m_canvas.textOut(run);
     return true;
 }

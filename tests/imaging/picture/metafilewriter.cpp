@@ -104,10 +104,18 @@ WmfWriter &WmfWriter::pen(quint16 style, qint16 width, QRgb color)
 
 WmfWriter &WmfWriter::font(qint16 height, const QString &face, qint16 escapement)
 {
+    FontStyle style;
+    style.escapement = escapement;
+    return font(height, face, style);
+}
+
+WmfWriter &WmfWriter::font(qint16 height, const QString &face, const FontStyle &style)
+{
     QByteArray name = face.toLatin1().left(31);
     name.append('\0');
-    return add(wmfrec::CreateFontIndirect, Params().s16(height).s16(0).s16(escapement).s16(escapement).s16(400)
-                                               .u8(0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0).bytes(name));
+    return add(wmfrec::CreateFontIndirect, Params().s16(height).s16(style.width).s16(style.escapement).s16(style.escapement)
+                                               .s16(style.weight).u8(0).u8(style.underline).u8(0).u8(style.charset)
+                                               .u8(0).u8(0).u8(0).u8(0).bytes(name));
 }
 
 WmfWriter &WmfWriter::shape(quint16 function, const QRect &box)
@@ -161,13 +169,64 @@ EmfWriter &EmfWriter::pen(quint32 handle, quint32 style, qint32 width, QRgb colo
     return add(emfrec::CreatePen, Params().u32(handle).u32(style).s32(width).s32(0).u32(colorRef(color)));
 }
 
-EmfWriter &EmfWriter::font(quint32 handle, qint32 height, const QString &face)
+EmfWriter &EmfWriter::font(quint32 handle, qint32 height, const QString &face, const FontStyle &style)
 {
     Params p;
-    p.u32(handle).s32(height).s32(0).s32(0).s32(0).s32(400).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0).u8(0);
+    p.u32(handle).s32(height).s32(style.width).s32(style.escapement).s32(style.escapement).s32(style.weight)
+        .u8(0).u8(style.underline).u8(0).u8(style.charset).u8(0).u8(0).u8(0).u8(0);
     for (int i = 0; i < 32; ++i)
         p.u16(i < face.size() ? face[i].unicode() : 0);
     return add(emfrec::ExtCreateFontIndirectW, p);
+}
+
+Params wmfExtTextOut(QPoint reference, const QByteArray &text, const QList<qint16> &dx, quint16 options,
+                     const QRect &rect)
+{
+    Params p;
+    p.s16(qint16(reference.y())).s16(qint16(reference.x())).s16(qint16(text.size())).u16(options);
+    if (options & 6)
+        p.s16(qint16(rect.left())).s16(qint16(rect.top())).s16(qint16(rect.right() + 1)).s16(qint16(rect.bottom() + 1));
+    p.bytes(text);
+    if (text.size() % 2)
+        p.u8(0);
+    for (qint16 advance : dx)
+        p.s16(advance);
+    return p;
+}
+
+namespace {
+
+// Bounds, graphics mode and scales, then the EMRTEXT whose string and
+// spacing array follow its fixed fields at offset 76.
+Params emfText(QPoint reference, const QByteArray &string, qsizetype count, const QList<qint32> &dx, quint32 options,
+               const QRect &rect, quint32 graphicsMode)
+{
+    const quint32 offString = 76;
+    const quint32 offDx = dx.isEmpty() ? 0 : quint32(offString + ((string.size() + 3) & ~3));
+    Params p;
+    p.rect32(QRect()).u32(graphicsMode).f32(1).f32(1).s32(reference.x()).s32(reference.y()).u32(quint32(count))
+        .u32(offString).u32(options).rect32(rect).u32(offDx).bytes(string);
+    while (p.data().size() % 4)
+        p.u8(0);
+    for (qint32 advance : dx)
+        p.s32(advance);
+    return p;
+}
+
+} // namespace
+
+Params emfExtTextOut(QPoint reference, const QString &text, const QList<qint32> &dx, quint32 options,
+                     const QRect &rect, quint32 graphicsMode)
+{
+    Params string;
+    for (QChar c : text)
+        string.u16(c.unicode());
+    return emfText(reference, string.data(), text.size(), dx, options, rect, graphicsMode);
+}
+
+Params emfExtTextOutA(QPoint reference, const QByteArray &text, const QList<qint32> &dx)
+{
+    return emfText(reference, text, text.size(), dx, 0, QRect(), 1);
 }
 
 QByteArray EmfWriter::bytes(quint16 handles) const

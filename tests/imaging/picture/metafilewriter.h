@@ -35,7 +35,7 @@ namespace wmfrec {
 enum : quint16 {
     SetBkColor = 0x0201, SetBkMode = 0x0102, SetMapMode = 0x0103, SetRop2 = 0x0104, SetPolyFillMode = 0x0106,
     SetTextColor = 0x0209, SetWindowOrg = 0x020B, SetWindowExt = 0x020C, SetViewportOrg = 0x020D,
-    SetViewportExt = 0x020E, LineTo = 0x0213, MoveTo = 0x0214, ExcludeClipRect = 0x0415,
+    SetViewportExt = 0x020E, SetTextCharExtra = 0x0108, SetTextJustification = 0x020A, LineTo = 0x0213, MoveTo = 0x0214, ExcludeClipRect = 0x0415,
     IntersectClipRect = 0x0416, Arc = 0x0817, Ellipse = 0x0418, Pie = 0x081A, Rectangle = 0x041B,
     RoundRect = 0x061C, PatBlt = 0x061D, SaveDc = 0x001E, SetPixel = 0x041F, TextOut = 0x0521,
     Polygon = 0x0324, Polyline = 0x0325, RestoreDc = 0x0127, FillRegion = 0x0228, SelectClipRegion = 0x012C,
@@ -56,11 +56,33 @@ enum : quint32 {
     Rectangle = 43, RoundRect = 44, Arc = 45, Chord = 46, Pie = 47, LineTo = 54, BeginPath = 59, EndPath = 60,
     CloseFigure = 61, FillPath = 62, StrokeAndFillPath = 63, StrokePath = 64, SelectClipPath = 67,
     GdiComment = 70, ExtSelectClipRgn = 75, BitBlt = 76, StretchDibits = 81, ExtCreateFontIndirectW = 82,
-    ExtTextOutW = 84, PolyBezier16 = 85, Polygon16 = 86, Polyline16 = 87, PolyPolygon16 = 91,
+    ExtTextOutA = 83, ExtTextOutW = 84, SmallTextOut = 108, SetTextJustification = 120, PolyBezier16 = 85, Polygon16 = 86, Polyline16 = 87, PolyPolygon16 = 91,
     CreateDibPatternBrushPt = 94, ExtCreatePen = 95,
 };
 constexpr quint32 Stock = 0x80000000;
 }
+
+// What a font record asks for beyond its height and face.
+struct FontStyle
+{
+    qint16 width = 0;
+    qint16 escapement = 0; // orientation follows it
+    qint16 weight = 400;
+    quint8 charset = 0;
+    bool underline = false;
+};
+
+// META_EXTTEXTOUT parameters: the rectangle is written with ETO_OPAQUE (2)
+// or ETO_CLIPPED (4) in options, the spacing array when it is not empty.
+Params wmfExtTextOut(QPoint reference, const QByteArray &text, const QList<qint16> &dx = {}, quint16 options = 0,
+                     const QRect &rect = {});
+
+// EMR_EXTTEXTOUTW (or, with an 8-bit text, EMR_EXTTEXTOUTA) parameters:
+// dx holds one advance per character, or x and y pairs with ETO_PDY
+// (0x2000) in options; graphicsMode 2 is GM_ADVANCED.
+Params emfExtTextOut(QPoint reference, const QString &text, const QList<qint32> &dx = {}, quint32 options = 0,
+                     const QRect &rect = {}, quint32 graphicsMode = 1);
+Params emfExtTextOutA(QPoint reference, const QByteArray &text, const QList<qint32> &dx = {});
 
 class WmfWriter
 {
@@ -73,6 +95,7 @@ public:
     WmfWriter &brush(QRgb color, quint16 style = 0, quint16 hatch = 0);
     WmfWriter &pen(quint16 style, qint16 width, QRgb color);
     WmfWriter &font(qint16 height, const QString &face = QStringLiteral("DejaVu Sans"), qint16 escapement = 0);
+    WmfWriter &font(qint16 height, const QString &face, const FontStyle &style);
     WmfWriter &select(quint16 index) { return words(wmfrec::SelectObject, {qint16(index)}); }
     WmfWriter &shape(quint16 function, const QRect &box);
     QByteArray plain(quint16 objects = 16) const;
@@ -94,7 +117,8 @@ public:
     EmfWriter &add(quint32 type, const Params &params = {});
     EmfWriter &brush(quint32 handle, QRgb color, quint32 style = 0, quint32 hatch = 0);
     EmfWriter &pen(quint32 handle, quint32 style, qint32 width, QRgb color);
-    EmfWriter &font(quint32 handle, qint32 height, const QString &face = QStringLiteral("DejaVu Sans"));
+    EmfWriter &font(quint32 handle, qint32 height, const QString &face = QStringLiteral("DejaVu Sans"),
+                    const FontStyle &style = {});
     EmfWriter &select(quint32 handle) { return add(emfrec::SelectObject, Params().u32(handle)); }
     EmfWriter &shape(quint32 type, const QRect &box) { return add(type, Params().rect32(box)); }
     QByteArray bytes(quint16 handles = 16) const;

@@ -32,22 +32,23 @@ Params xform(qreal m11, qreal m12, qreal m21, qreal m22, qreal dx, qreal dy)
     return Params().f32(float(m11)).f32(float(m12)).f32(float(m21)).f32(float(m22)).f32(float(dx)).f32(float(dy));
 }
 
-Params textRecord(QPoint reference, const QString &text, quint32 options, const QRect &rect, const QList<qint32> &dx)
+// DejaVu Sans, the face the text tests draw with, in fractions of its em.
+constexpr qreal CapHeight = 0.729, Ascent = 0.928;
+constexpr quint32 GmAdvanced = 2;
+
+// A 20-pixel DejaVu Sans (at the given height) drawn black.
+EmfWriter textCanvas(qint32 height = -20)
 {
-    // EMR_EXTTEXTOUTW: bounds, graphics mode, scales, then EMRTEXT; the
-    // string and the spacing array follow the fixed part at offset 76.
-    const quint32 offString = 76;
-    const quint32 offDx = dx.isEmpty() ? 0 : quint32(offString + ((2 * text.size() + 3) & ~3));
-    Params p;
-    p.rect32(QRect()).u32(1).f32(1).f32(1).s32(reference.x()).s32(reference.y()).u32(quint32(text.size()))
-        .u32(offString).u32(options).rect32(rect).u32(offDx);
-    for (QChar c : text)
-        p.u16(c.unicode());
-    if (text.size() % 2)
-        p.u16(0);
-    for (qint32 advance : dx)
-        p.s32(advance);
-    return p;
+    EmfWriter w = canvas();
+    w.font(1, height).select(1).add(SetBkMode, Params().u32(1)).add(SetTextColor, Params().u32(colorRef(Black)));
+    return w;
+}
+
+// Ink in one row or column of the image.
+int inkAlong(const QImage &image, Qt::Orientation orientation, int line)
+{
+    return orientation == Qt::Horizontal ? inkedPixels(image, QRect(0, line, image.width(), 1))
+                                         : inkedPixels(image, QRect(line, 0, 1, image.height()));
 }
 
 } // namespace
@@ -63,6 +64,14 @@ private slots:
     void clipping_data();
     void clipping();
     void textWithSpacingAndAlignment();
+    void spacingArrayPlacesGlyphs_data();
+    void spacingArrayPlacesGlyphs();
+    void worldTransformTurnsText();
+    void verticalAdvances();
+    void textStaysUpright_data();
+    void textStaysUpright();
+    void textRecordsWithoutSpacingArray_data();
+    void textRecordsWithoutSpacingArray();
     void stretchDibits();
     void bitBltWithoutBitmapFillsWithBrush();
     void pathsFillAndStroke();
@@ -196,10 +205,10 @@ void TestEmfPlayer::textWithSpacingAndAlignment()
     EmfWriter w = canvas();
     w.font(1, -16).select(1).add(SetBkMode, Params().u32(1)).add(SetTextColor, Params().u32(colorRef(Black)));
     // Four characters spread 20 units apart from x 5, top aligned.
-    w.add(ExtTextOutW, textRecord({5, 5}, QStringLiteral("IIII"), 0, QRect(), {20, 20, 20, 20}));
+    w.add(ExtTextOutW, emfExtTextOut({5, 5}, QStringLiteral("IIII"), {20, 20, 20, 20}));
     // TA_RIGHT | TA_BOTTOM: the text ends at (95, 95).
     w.add(SetTextAlign, Params().u32(2 | 8));
-    w.add(ExtTextOutW, textRecord({95, 95}, QStringLiteral("MM"), 0, QRect(), {}));
+    w.add(ExtTextOutW, emfExtTextOut({95, 95}, QStringLiteral("MM")));
     const QImage image = play(w, QStringLiteral("text"));
     for (int i = 0; i < 4; ++i)
         QVERIFY2(inkedPixels(image, QRect(5 + 20 * i, 5, 12, 16)) > 5, qPrintable(QString::number(i)));
@@ -207,6 +216,158 @@ void TestEmfPlayer::textWithSpacingAndAlignment()
     QVERIFY(inkedPixels(image, QRect(60, 78, 36, 18)) > 30);
     QCOMPARE(inkedPixels(image, QRect(0, 40, 100, 30)), 0);
     QCOMPARE(inkedPixels(image, QRect(96, 60, 4, 40)), 0);
+}
+
+void TestEmfPlayer::spacingArrayPlacesGlyphs_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    // Each draws four I's whose spacing array puts them 20, 40 and 12
+    // pixels apart, starting at 10, 20 with an em of 20 pixels.
+    EmfWriter text = textCanvas();
+    text.add(ExtTextOutW, emfExtTextOut({10, 20}, QStringLiteral("IIII"), {20, 40, 12, 0}));
+    QTest::newRow("MM_TEXT") << text.bytes();
+
+    // x shrunk to a quarter, y doubled: the font height follows y, the
+    // spacing x.
+    EmfWriter anisotropic = textCanvas(-10);
+    anisotropic.add(SetMapMode, Params().u32(8)).add(SetWindowExtEx, Params().s32(400).s32(50));
+    anisotropic.add(SetViewportExtEx, Params().s32(100).s32(100));
+    anisotropic.add(ExtTextOutW, emfExtTextOut({40, 10}, QStringLiteral("IIII"), {80, 160, 48, 0}));
+    QTest::newRow("MM_ANISOTROPIC") << anisotropic.bytes();
+
+    // Twice the size, shifted right by 10: advanced-mode text follows.
+    EmfWriter world = textCanvas(-10);
+    world.add(SetWorldTransform, xform(2, 0, 0, 2, 10, 0));
+    world.add(ExtTextOutW, emfExtTextOut({0, 10}, QStringLiteral("IIII"), {10, 20, 6, 0}, 0, QRect(), GmAdvanced));
+    QTest::newRow("world transform") << world.bytes();
+
+    // An ANSI string with its array, the I's each at their own position.
+    EmfWriter ansi = textCanvas();
+    ansi.add(ExtTextOutA, emfExtTextOutA({10, 20}, "II", {20, 0})).add(ExtTextOutA, emfExtTextOutA({70, 20}, "II", {12, 0}));
+    QTest::newRow("ExtTextOutA") << ansi.bytes();
+}
+
+void TestEmfPlayer::spacingArrayPlacesGlyphs()
+{
+    QFETCH(QByteArray, file);
+    writeSeed(QStringLiteral("fuzz_emf"), QStringLiteral("spacing-%1.emf").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')), file);
+    const QImage image = playMetafile(file, {100, 100});
+    const QList<qreal> centres = inkCentres(image, Qt::Horizontal, image.rect());
+    QVERIFY2(near(steps(centres), {20, 40, 12}, 1), qPrintable(listed(centres)));
+    // An I of DejaVu Sans stands in the middle of its 0.3 em advance.
+    QVERIFY2(centres.first() > 11 && centres.first() < 15, qPrintable(listed(centres)));
+    const QRect ink = inkBounds(image, image.rect());
+    QVERIFY2(qAbs(ink.height() - 20 * CapHeight) <= 1.5 && qAbs(ink.top() - 20 - 20 * (Ascent - CapHeight)) <= 1.5,
+             qPrintable(QStringLiteral("%1 high from %2").arg(ink.height()).arg(ink.top())));
+}
+
+void TestEmfPlayer::worldTransformTurnsText()
+{
+    // Logical x runs down the picture, logical y to the left: a quarter
+    // turn clockwise as seen. Advanced-mode text turns with it, glyph
+    // tops towards the right, and its spacing runs downwards from 70, 10.
+    EmfWriter w = textCanvas();
+    w.add(SetWorldTransform, xform(0, 1, -1, 0, 0, 0));
+    w.add(ExtTextOutW, emfExtTextOut({10, -70}, QStringLiteral("IIII"), {20, 40, 12, 0}, 0, QRect(), GmAdvanced));
+    const QImage image = play(w, QStringLiteral("world-turned-text"));
+    const QList<qreal> centres = inkCentres(image, Qt::Vertical, image.rect());
+    QVERIFY2(near(steps(centres), {20, 40, 12}, 1), qPrintable(listed(centres)));
+    QVERIFY2(centres.first() > 11 && centres.first() < 15, qPrintable(listed(centres)));
+    // Top aligned: the glyphs lie on the side their tops point away from.
+    const QRect ink = inkBounds(image, image.rect());
+    QVERIFY2(qAbs(ink.right() + 1 - (70 - 20 * (Ascent - CapHeight))) <= 1.5 && qAbs(ink.width() - 20 * CapHeight) <= 1.5,
+             qPrintable(QStringLiteral("%1 - %2").arg(ink.left()).arg(ink.right())));
+}
+
+void TestEmfPlayer::verticalAdvances()
+{
+    // ETO_PDY: x and y advance pairs; the third I is 10 below the others.
+    EmfWriter w = textCanvas();
+    w.add(ExtTextOutW, emfExtTextOut({10, 20}, QStringLiteral("III"), {20, 0, 20, 10, 0, 0}, 0x2000));
+    const QImage image = play(w, QStringLiteral("pdy"));
+    const QList<qreal> centres = inkCentres(image, Qt::Horizontal, image.rect());
+    QVERIFY2(near(steps(centres), {20, 20}, 1), qPrintable(listed(centres)));
+    QList<qreal> tops;
+    for (qreal centre : centres)
+        tops.append(inkBounds(image, QRect(qRound(centre) - 3, 0, 7, 100)).top());
+    QVERIFY2(near(steps(tops), {0, 10}, 1), qPrintable(listed(tops)));
+}
+
+void TestEmfPlayer::textStaysUpright_data()
+{
+    QTest::addColumn<quint32>("graphicsMode");
+    QTest::addColumn<qint32>("escapement");
+    for (quint32 mode : {1u, GmAdvanced}) {
+        const char *name = mode == 1 ? "GM_COMPATIBLE" : "GM_ADVANCED";
+        QTest::newRow(name) << mode << 0;
+        QTest::addRow("%s, escapement 90", name) << mode << 900;
+    }
+}
+
+void TestEmfPlayer::textStaysUpright()
+{
+    QFETCH(quint32, graphicsMode);
+    QFETCH(qint32, escapement);
+    // Logical y points up, the origin at the bottom left.
+    EmfWriter w = canvas();
+    FontStyle style;
+    style.escapement = qint16(escapement);
+    w.font(1, -30, QStringLiteral("DejaVu Sans"), style).select(1).add(SetBkMode, Params().u32(1));
+    w.add(SetMapMode, Params().u32(8)).add(SetWindowExtEx, Params().s32(100).s32(-100));
+    w.add(SetViewportExtEx, Params().s32(100).s32(100)).add(SetViewportOrgEx, Params().s32(0).s32(100));
+    // Device 20, 80: top aligned, T's below it, or with the escapement
+    // running up from it with the glyphs to its right.
+    w.add(ExtTextOutW, emfExtTextOut({20, 20}, QStringLiteral("TT"), {}, 0, QRect(), graphicsMode));
+    const QImage image = play(w, QStringLiteral("upright-%1-%2").arg(graphicsMode).arg(escapement));
+    const QRect ink = inkBounds(image, image.rect());
+    QVERIFY(!ink.isEmpty());
+    if (escapement == 0) {
+        QVERIFY2(ink.top() > 80 && ink.left() >= 20, qPrintable(QStringLiteral("%1,%2").arg(ink.left()).arg(ink.top())));
+        // The bar of a T is at its top.
+        QVERIFY(inkAlong(image, Qt::Horizontal, ink.top()) > 3 * inkAlong(image, Qt::Horizontal, ink.bottom()));
+    } else {
+        QVERIFY2(ink.bottom() <= 81 && ink.top() < 50 && ink.left() > 20,
+                 qPrintable(QStringLiteral("%1,%2 - %3,%4").arg(ink.left()).arg(ink.top()).arg(ink.right()).arg(ink.bottom())));
+        // Turned counter-clockwise, the bars face left.
+        QVERIFY(inkAlong(image, Qt::Vertical, ink.left()) > 3 * inkAlong(image, Qt::Vertical, ink.right()));
+    }
+}
+
+void TestEmfPlayer::textRecordsWithoutSpacingArray_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<qreal>("distance"); // between the I's, centre to centre
+    // "I I" at an em of 20: an I and a space are 0.295 and 0.318 em wide.
+    const qreal natural = 20 * (0.295 + 0.318);
+
+    // 12 units over one break character.
+    EmfWriter justified = textCanvas();
+    justified.add(SetTextJustification, Params().s32(12).s32(1));
+    justified.add(ExtTextOutA, emfExtTextOutA({10, 20}, "I I"));
+    QTest::newRow("justified ExtTextOutA") << justified.bytes() << natural + 12;
+
+    // x, y, count, options, graphics mode, scales, then the 8-bit string
+    // with ETO_NO_RECT | ETO_SMALL_CHARS.
+    EmfWriter small = textCanvas();
+    small.add(SmallTextOut, Params().s32(10).s32(20).u32(3).u32(0x300).u32(1).f32(1).f32(1).bytes("I I"));
+    QTest::newRow("SmallTextOut, 8-bit") << small.bytes() << natural;
+
+    // The same in UTF-16 after a rectangle that nothing uses.
+    EmfWriter wide = textCanvas();
+    wide.add(SmallTextOut, Params().s32(10).s32(20).u32(3).u32(0).u32(1).f32(1).f32(1).rect32(QRect(0, 0, 5, 5))
+                               .u16('I').u16(' ').u16('I'));
+    QTest::newRow("SmallTextOut, wide") << wide.bytes() << natural;
+}
+
+void TestEmfPlayer::textRecordsWithoutSpacingArray()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(qreal, distance);
+    writeSeed(QStringLiteral("fuzz_emf"), QStringLiteral("plaintext-%1.emf").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')), file);
+    const QImage image = playMetafile(file, {100, 100});
+    const QList<qreal> centres = inkCentres(image, Qt::Horizontal, image.rect());
+    QVERIFY2(near(steps(centres), {distance}, 1), qPrintable(listed(centres)));
+    QVERIFY2(centres.first() > 11 && centres.first() < 15, qPrintable(listed(centres)));
 }
 
 void TestEmfPlayer::stretchDibits()

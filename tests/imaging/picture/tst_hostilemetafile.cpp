@@ -181,6 +181,15 @@ void TestHostileMetafile::addWmfRows()
     QTest::newRow("wmf text count past the record") << wmfEnd(wmfStart().add(TextOut, Params().s16(32000).bytes("ab")));
     QTest::newRow("wmf ExtTextOut negative count")
         << wmfEnd(wmfStart().add(ExtTextOut, Params().s16(10).s16(10).s16(-4).u16(0).bytes("abcd")));
+    QTest::newRow("wmf ExtTextOut spacing array cut short")
+        << wmfEnd(wmfStart().add(ExtTextOut, wmfExtTextOut({10, 10}, "abcd", {30})));
+    FontStyle wide;
+    wide.width = 32767;
+    wide.escapement = -32768;
+    QTest::newRow("wmf text of extreme size and spacing")
+        << wmfEnd(wmfStart().font(-32768, QStringLiteral("DejaVu Sans"), wide).select(2).words(SetTextCharExtra, {32767})
+                      .words(SetTextJustification, {1, -32768}).add(ExtTextOut, wmfExtTextOut({10, 10}, "a b"))
+                      .font(1, QStringLiteral("DejaVu Sans"), wide).select(3).add(ExtTextOut, wmfExtTextOut({10, 10}, "a b", {32767, -32768, 32767})));
     WmfWriter deep = wmfStart();
     for (int i = 0; i < 20000; ++i)
         deep.add(SaveDc);
@@ -211,6 +220,20 @@ void TestHostileMetafile::addEmfRows()
         << emfEnd(emfStart().add(PolyPolygon16, Params().rect32(QRect()).u32(2).u32(4).u32(0x80000000).u32(0x80000004).points16({{0, 0}, {1, 1}, {2, 2}, {3, 3}})));
     QTest::newRow("emf text offset past the record")
         << emfEnd(emfStart().add(ExtTextOutW, Params().rect32(QRect()).u32(1).f32(1).f32(1).s32(0).s32(0).u32(0x40000000).u32(0xfffffff0).u32(0).rect32(QRect()).u32(0)));
+    QTest::newRow("emf text spacing offset past the record")
+        << emfEnd(emfStart().add(ExtTextOutW, Params().rect32(QRect()).u32(1).f32(1).f32(1).s32(0).s32(0).u32(2).u32(76).u32(0x2000).rect32(QRect()).u32(0xfffffff0).u16('a').u16('b')));
+    QTest::newRow("emf text spacing of two billion")
+        << emfEnd(emfStart().add(ExtTextOutW, emfExtTextOut({10, 10}, QStringLiteral("abc"), {0x7fffffff, -0x7fffffff - 1, 0x7fffffff, 0x7fffffff, 0, 0}, 0x2000, QRect(), 2)));
+    QTest::newRow("emf SmallTextOut count past the record")
+        << emfEnd(emfStart().add(SmallTextOut, Params().s32(10).s32(10).u32(0x7fffffff).u32(0x300).u32(1).f32(1).f32(1).bytes("abcd")));
+    QList<qint32> stacked(100000, 0);
+    QTest::newRow("emf text of 100,000 characters in one place")
+        << emfEnd(emfStart().add(ExtTextOutW, emfExtTextOut({10, 10}, QString(100000, QLatin1Char('W')), stacked)));
+    Params extremeFont;
+    extremeFont.u32(2).s32(-0x7fffffff - 1).s32(0x7fffffff).s32(0x7fffffff).s32(0).s32(400).u32(0).bytes(QByteArray(64, '\0'));
+    QTest::newRow("emf text of extreme font size and justification")
+        << emfEnd(emfStart().add(ExtCreateFontIndirectW, extremeFont).select(2).add(ExtTextOutA, emfExtTextOutA({10, 10}, "a b"))
+                      .font(3, 1).select(3).add(SetTextJustification, Params().s32(0x7fffffff).s32(1)).add(ExtTextOutA, emfExtTextOutA({10, 10}, "a b")));
     QTest::newRow("emf bitmap offsets past the record")
         << emfEnd(emfStart().add(StretchDibits, Params().rect32(QRect()).s32(0).s32(0).s32(0).s32(0).s32(2).s32(2).u32(0xffffff00).u32(0x200).u32(80).u32(0xffffffff).u32(0).u32(0x00CC0020).s32(50).s32(50)));
     const QByteArray dib = hugeDib();
