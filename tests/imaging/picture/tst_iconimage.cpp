@@ -4,6 +4,9 @@
 
 #include "imaging/picture/iconimage.h"
 
+#include "support/testenvironment.h"
+
+#include <QProcess>
 #include <QTest>
 #include <QtEndian>
 
@@ -46,6 +49,7 @@ private slots:
     void choosesThe32x32Entry();
     void choosesTheClosestEntry();
     void alphaChannelWinsOverMask();
+    void maskDisagreeingWithAlphaAsImageMagickReadsIt();
     void damagedFiles_data();
     void damagedFiles();
     void damagedEntryIsLeftOut();
@@ -105,6 +109,39 @@ void TestIconImage::alphaChannelWinsOverMask()
     const auto icon = loadIcon(iconFile({{image, 32}}), QStringLiteral("alpha"), &error);
     QVERIFY2(icon, qPrintable(error));
     QCOMPARE(qAlpha(icon->image().pixel(10, 10)), 128);
+}
+
+// Every pixel masked out, while the alpha channel keeps most of them: the
+// alpha channel decides, as ImageMagick's reader decides too.
+void TestIconImage::maskDisagreeingWithAlphaAsImageMagickReadsIt()
+{
+    QImage image = sample(16);
+    image.setPixel(10, 10, qRgba(255, 0, 0, 128));
+    QByteArray bytes = iconFile({{image, 32}});
+    const int maskStart = 6 + 16 + 40 + 16 * 16 * 4;
+    bytes.replace(maskStart, 16 * 4, QByteArray(16 * 4, char(0xff)));
+    QString error;
+    const auto icon = loadIcon(bytes, QStringLiteral("mask-disagrees"), &error);
+    QVERIFY2(icon, qPrintable(error));
+
+    TestEnvironment env;
+    const QString ico = env.root() + "/disagree.ico", png = env.root() + "/disagree.png";
+    TestEnvironment::writeFile(ico, bytes);
+    QProcess convert;
+    convert.start(QStringLiteral("convert"), {QStringLiteral("ICO:") + ico, QStringLiteral("PNG32:") + png});
+    QVERIFY2(convert.waitForFinished(30000) && convert.exitCode() == 0, convert.readAllStandardError().constData());
+    const QImage theirs = QImage(png).convertToFormat(QImage::Format_ARGB32);
+    const QImage ours = icon->image().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(ours.size(), theirs.size());
+    for (int y = 0; y < ours.height(); ++y)
+        for (int x = 0; x < ours.width(); ++x) {
+            const QRgb a = ours.pixel(x, y), b = theirs.pixel(x, y);
+            QVERIFY2(qAlpha(a) == qAlpha(b) && (qAlpha(a) == 0 || (a & 0xffffff) == (b & 0xffffff)),
+                     qPrintable(QStringLiteral("pixel %1,%2: %3 against %4").arg(x).arg(y)
+                                    .arg(a, 8, 16).arg(b, 8, 16)));
+        }
+    QCOMPARE(qAlpha(ours.pixel(12, 12)), 255);
+    QCOMPARE(qAlpha(ours.pixel(1, 1)), 0);
 }
 
 void TestIconImage::damagedFiles_data()
