@@ -1,6 +1,7 @@
 // Fonts window: the installed fonts, each name in its own face, and a
 // printout of them.
 #include "printing/fontlist.h"
+#include "dialogs/waitcursor.h"
 #include "decor/decoratewindow.h"
 
 #include "dialogs/dialogparts.h"
@@ -32,14 +33,6 @@ QStringList installedFontNames()
     return names;
 }
 
-// Sets the hourglass for the life of the object.
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 } // namespace
 
 TForm12::TForm12(SharedPrinter &printer, PrintDialogs &dialogs, HelpCommands &help, QWidget *parent)

@@ -2,7 +2,7 @@
 #include "search/search.h"
 #include "search/searchwindowlist.h"
 #include "decor/decoratewindow.h"
-#include "search/waitcursor.h"
+#include "dialogs/waitcursor.h"
 
 #include "browse/fileitemmodel.h"
 #include "browse/imagelistview.h"
