@@ -187,7 +187,7 @@ void TestMainWindow::menusAsDesigned()
                                 "&Explore", "-", "&What's This?", "-", "E&xit"}));
     QCOMPARE(form.PopupMenu7->actions().last()->statusTip(), QString("Help On Resize Bar"));
 
-    // Built commands are live, the others wait for their part of the program.
+    // Every command is live from the start.
     QVERIFY(form.action("Exit1")->isEnabled());
     QVERIFY(form.action("SelectAll1")->isEnabled());
     QVERIFY(form.action("Sorted1")->isEnabled());
