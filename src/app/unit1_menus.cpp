@@ -173,6 +173,7 @@ void TForm1::createPopupMenus()
         attachPopup(view, PopupMenu1);
         connect(view, &QAbstractItemView::doubleClicked, this, &TForm1::ViewButtonClick);
     }
+    connect(ListView1, &ImageListView::viewRequested, this, [this] { runCommand(&TForm1::ViewButtonClick); });
     attachPopup(DirTree1, PopupMenu2);
     attachPopup(Panel2, PopupMenu4);
     attachPopup(Panel1, PopupMenu5);

@@ -44,6 +44,10 @@ void TForm1::attachParts(const MainWindowParts &parts)
     printing().setOptionsDialog(parts.printOptions);
     if (OKBottomDlg && Form7)
         printing().installWindowCommands(*OKBottomDlg, *Form7);
+    if (OKBottomDlg)
+        OKBottomDlg->setHelp(*m_help);
+    if (Form7)
+        Form7->setHelp(*m_help);
     if (m_scanWindow) {
         m_scanWindow->setHelp(*m_help);
         m_scanWindow->setPrinting(

@@ -132,7 +132,9 @@ Qt::ItemFlags FileItemModel::flags(const QModelIndex &index) const
 
 bool FileItemModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role == Qt::EditRole && index.isValid() && index.column() == FileColumn && m_captionsEditable)
+    // An edit that leaves the text as it was renames nothing.
+    if (role == Qt::EditRole && index.isValid() && index.column() == FileColumn && m_captionsEditable
+        && value.toString() != data(index, Qt::EditRole).toString())
         emit captionEditRequested(index.row(), value.toString());
     return false;
 }

@@ -7,9 +7,37 @@
 
 #include <QHeaderView>
 #include <QListView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QStackedLayout>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <QStyle>
 #include <QTreeView>
+
+namespace {
+// An edit starts with the file's name selected without its extension (of
+// a full path, only the name), as file managers do.
+class CaptionEditDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::setEditorData(editor, index);
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (!line)
+            return;
+        const QString text = line->text();
+        const qsizetype start = std::max(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\'))) + 1;
+        const qsizetype dot = text.lastIndexOf(QLatin1Char('.'));
+        const qsizetype end = dot > start ? dot : text.size();
+        // After the view's own select-all, which follows this call.
+        QTimer::singleShot(0, line, [line, start, end] { line->setSelection(int(start), int(end - start)); });
+    }
+};
+} // namespace
 
 ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWidget *parent)
     : QWidget(parent), m_largeImages(largeImages), m_smallImages(smallImages),
@@ -26,6 +54,8 @@ ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWi
     m_items->setPictures(m_largeImages);
     picturesResized();
     for (QAbstractItemView *view : views()) {
+        view->setItemDelegate(new CaptionEditDelegate(view));
+        view->installEventFilter(this);
         view->setDragEnabled(true);
         view->setDragDropMode(QAbstractItemView::DragOnly);
         view->setDefaultDropAction(Qt::CopyAction);
@@ -36,6 +66,23 @@ ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWi
         QMetaObject::invokeMethod(this, [this, old, text] { emit captionEdited(old, text); },
                                   Qt::QueuedConnection);
     });
+}
+
+// Ctrl+C belongs to the window's Copy command, not to the view's copy of a
+// caption as text; Enter views the selected picture.
+bool ImageListView::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::ShortcutOverride && key->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return true;
+    }
+    // While a caption is edited its editor has the keys, not the view.
+    if (event->type() == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        emit viewRequested();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ImageListView::setUpIconView()

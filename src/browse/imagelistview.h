@@ -68,6 +68,11 @@ public:
 
 signals:
     void captionEdited(const QString &oldCaption, const QString &newText);
+    // Enter on the list, outside an edit: the selected picture is to be viewed.
+    void viewRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setUpIconView();

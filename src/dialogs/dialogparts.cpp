@@ -1,6 +1,6 @@
 #include "dialogs/dialogparts.h"
 
-#include <QAction>
+#include <QShortcut>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -52,4 +52,11 @@ QMenu *attachWhatsThisMenu(QWidget *window, const QString &hint, const std::func
     QObject::connect(window, &QWidget::customContextMenuRequested, menu,
                      [window, menu](const QPoint &at) { menu->popup(window->mapToGlobal(at)); });
     return menu;
+}
+
+void addCloseOnEscape(QWidget &window)
+{
+    // A shortcut rather than an action: the windows' pop-up menus list their actions.
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
 }

@@ -18,3 +18,6 @@ void centreOver(QWidget *window, const QWidget *owner);
 
 // A popup menu for window with the one item "&What's This?" carrying hint.
 QMenu *attachWhatsThisMenu(QWidget *window, const QString &hint, const std::function<void()> &run);
+
+// Escape closes window, wherever the focus is inside it.
+void addCloseOnEscape(QWidget &window);

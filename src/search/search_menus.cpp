@@ -207,6 +207,7 @@ void TForm11::createMenus()
                 [this, view](const QPoint &at) { PopupMenu1->popup(view->viewport()->mapToGlobal(at)); });
         connect(view, &QAbstractItemView::doubleClicked, this, [this] { View1Click(); });
     }
+    connect(ListView1, &ImageListView::viewRequested, this, [this] { View1Click(); });
     // Decided after the editor has closed, so that a message box can show.
     connect(ListView1->items(), &FileItemModel::captionEditRequested, this, [this](int row, const QString &text) {
         const QString path = ListView1->items()->path(row);

@@ -1,5 +1,7 @@
 // Image viewer: one raster picture or icon at its own size.
 #include "viewer/pic.h"
+#include "dialogs/dialogparts.h"
+#include "dialogs/helpmenu.h"
 #include "decor/decoratewindow.h"
 
 #include "imagebox/imagebox.h"
@@ -26,6 +28,9 @@ TOKBottomDlg::TOKBottomDlg(Prompter &prompter, QWidget *parent) : QMainWindow(pa
     ImageBox1->setObjectName(QStringLiteral("ImageBox1"));
     ImageBox1->setAutoSize(true);
     ImageBox1->setCenter(true);
+    // Convert writes through this control: LZW for TIFF, interlaced PNG.
+    ImageBox1->TifSaveCompress = TTiffCompression::sLZW;
+    ImageBox1->PNGInterLaced = true;
     ImageBox1->setColor(Qt::white);
     ImageBox1->setStatusTip(QStringLiteral("Current Image"));
     m_scroller->setWidget(ImageBox1);
@@ -59,6 +64,7 @@ void TOKBottomDlg::createMenus()
     popupExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     connect(popupExit, &QAction::triggered, this, &QWidget::close);
     addActions({print, toClipboard, popupExit});
+    addCloseOnEscape(*this);
 }
 
 void TOKBottomDlg::setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp)
@@ -67,6 +73,12 @@ void TOKBottomDlg::setPrintCommands(const std::function<void()> &print, const st
     connect(m_printerSetUp, &QAction::triggered, this, printerSetUp);
     m_print->setEnabled(true);
     m_printerSetUp->setEnabled(true);
+}
+
+void TOKBottomDlg::setHelp(HelpCommands &help)
+{
+    if (!findChild<QMenu *>(QStringLiteral("Help1")))
+        addHelpMenu(*this, help, "&Search Help");
 }
 
 void TOKBottomDlg::showFileName(const QString &name)

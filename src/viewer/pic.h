@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class HelpCommands;
 class Prompter;
 class QAction;
 class QLabel;
@@ -28,6 +29,8 @@ public:
     // Print and Printer Set Up stay disabled until the print commands are
     // handed in here.
     void setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp);
+    // Adds the Help menu, which runs the program's help commands.
+    void setHelp(HelpCommands &help);
 
 protected:
     bool event(QEvent *event) override;

@@ -1,6 +1,8 @@
 // Metafile window: a metafile shown stretched over a fixed-size area.
 #include "viewer/wmf.h"
 #include "decor/decoratewindow.h"
+#include "dialogs/dialogparts.h"
+#include "dialogs/helpmenu.h"
 
 #include "viewer/pictureview.h"
 
@@ -58,6 +60,13 @@ void TForm7::createMenus()
     close->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     connect(close, &QAction::triggered, this, &QWidget::close);
     addActions({print, toClipboard, separator, close});
+    addCloseOnEscape(*this);
+}
+
+void TForm7::setHelp(HelpCommands &help)
+{
+    if (!findChild<QMenu *>(QStringLiteral("Help1")))
+        addHelpMenu(*this, help, "&Search help");
 }
 
 void TForm7::setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp)

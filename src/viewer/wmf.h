@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class HelpCommands;
 class PictureView;
 class QAction;
 class QLabel;
@@ -24,6 +25,8 @@ public:
 
     // Print and Printer Set Up stay disabled until the print commands are
     // handed in here.
+    // Adds the Help menu, which runs the program's help commands.
+    void setHelp(HelpCommands &help);
     void setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp);
 
 private:

@@ -5,12 +5,17 @@
 #include "imagebox/imagebox.h"
 #include "viewer/pic.h"
 #include "viewer/wmf.h"
+#include "dialogs/helpcommands.h"
+#include "dialogs/helpviewer.h"
 #include "printing/printtestfiles.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QTabWidget>
 #include <QPainter>
 #include <QTest>
 #include <QToolButton>
@@ -72,6 +77,8 @@ private slots:
     void badIconSaysErrorLoadingImage();
     void toClipboardCopiesAndSaysSo();
     void viewerNeverOutgrowsTheScreen();
+    void enterViewsAndEscapeCloses();
+    void pictureWindowsHaveTheirHelpMenus();
 };
 
 void TestViewer::thumbnailsStayWithTheirItems()
@@ -173,6 +180,60 @@ void TestViewer::viewerNeverOutgrowsTheScreen()
     QVERIFY(f.viewer->width() <= room.width());
     QVERIFY(f.viewer->height() <= room.height());
     QCOMPARE(f.viewer->ImageBox1->size(), QSize(6000, 5000));
+}
+
+void TestViewer::enterViewsAndEscapeCloses()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp", "m.wmf"});
+    f.select(form, "a.bmp");
+    QAbstractItemView *list = form.ListView1->activeView();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(f.viewer->isVisible());
+    QCOMPARE(form.StatusBar1->panelText(1), QString("Viewing Image a.bmp"));
+    f.viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.viewer.get()));
+    QTest::keyClick(f.viewer.get(), Qt::Key_Escape);
+    QVERIFY(!f.viewer->isVisible());
+
+    f.select(form, "m.wmf");
+    form.ViewButtonClick();
+    f.metafileWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.metafileWindow.get()));
+    QTest::keyClick(f.metafileWindow.get(), Qt::Key_Escape);
+    QVERIFY(!f.metafileWindow->isVisible());
+}
+
+void TestViewer::pictureWindowsHaveTheirHelpMenus()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp"});
+    const auto items = [](QWidget *window) {
+        QStringList found;
+        if (const auto *menu = window->findChild<QMenu *>(QStringLiteral("Help1")))
+            for (const QAction *item : menu->actions())
+                found << item->objectName() + " " + item->text();
+        return found;
+    };
+    QCOMPARE(items(f.viewer.get()), (QStringList{"About1 &About", "Help2 &Help", "Searchhelp1 &Search Help",
+                                                 "UsingHelp1 &Using Help"}));
+    QCOMPARE(items(f.metafileWindow.get()), (QStringList{"About1 &About", "Help2 &Help",
+                                                         "Searchhelp1 &Search help", "UsingHelp1 &Using Help"}));
+    form.help().setHelpFile(PIXMOOR_HELP_FILE);
+    const auto helpViewer = [] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *viewer = qobject_cast<HelpViewer *>(window))
+                return viewer;
+        return static_cast<HelpViewer *>(nullptr);
+    };
+    f.viewer->findChild<QAction *>(QStringLiteral("Help2"))->trigger();
+    QVERIFY(helpViewer() && helpViewer()->isVisible());
+    QCOMPARE(helpViewer()->currentPage(), 0);
+    f.metafileWindow->findChild<QAction *>(QStringLiteral("UsingHelp1"))->trigger();
+    QCOMPARE(helpViewer()->currentPage(), int(HelpViewer::UsingHelpPage));
+    f.metafileWindow->findChild<QAction *>(QStringLiteral("Searchhelp1"))->trigger();
+    QCOMPARE(helpViewer()->Tabs->currentIndex(), 1);
 }
 
 QTEST_MAIN(TestViewer)

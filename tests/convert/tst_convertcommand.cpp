@@ -19,7 +19,15 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QFile>
+#include <QProcess>
 #include <QTest>
+
+#include <png.h>
+#include <tiffio.h>
+
+#include <csetjmp>
+#include <cstdio>
 #include <QToolButton>
 
 using namespace imagelib;
@@ -58,6 +66,7 @@ private slots:
     void unreadableFileIsReportedAndNotWritten();
     void jpegExtensionIsReadAsJpeg();
     void viewerHoldsTheLastPicture();
+    void writesWithTheViewersSettings();
 
 private:
     void open(const QStringList &names);
@@ -372,6 +381,59 @@ void TestConvertCommand::viewerHoldsTheLastPicture()
     select({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")});
     convert({0, 0, m_target});
     QCOMPARE(m_viewer->ImageBox1->picture().size(), QSize(33, 21));
+}
+
+namespace {
+quint16 tiffCompression(const QString &path)
+{
+    TIFF *tiff = TIFFOpen(QFile::encodeName(path).constData(), "r");
+    if (!tiff)
+        return 0;
+    quint16 compression = 0;
+    TIFFGetField(tiff, TIFFTAG_COMPRESSION, &compression);
+    TIFFClose(tiff);
+    return compression;
+}
+
+int pngInterlace(const QString &path)
+{
+    FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!file)
+        return -1;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    volatile int interlace = -1;   // read after a longjmp from libpng
+    if (!setjmp(png_jmpbuf(png))) {
+        png_init_io(png, file);
+        png_read_info(png, info);
+        interlace = png_get_interlace_type(png, info);
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    std::fclose(file);
+    return interlace;
+}
+} // namespace
+
+// Convert writes through the viewer's image control and so with its
+// settings: LZW for TIFF, interlaced PNG, JPEG at quality 25.
+void TestConvertCommand::writesWithTheViewersSettings()
+{
+    for (const char *name : {"a.bmp", "b.bmp"})
+        QVERIFY(succeeded(writeBmp(m_source + "/" + name, 24, imagetest::smoothPicture(40, 30))));
+    open({QStringLiteral("a.bmp"), QStringLiteral("b.bmp")});
+    convert({5, 0, m_target});
+    convert({4, 0, m_target});
+    convert({2, 0, m_target});
+    for (const char *name : {"a", "b"}) {
+        const QString base = target(QString::fromLatin1(name));
+        QCOMPARE(tiffCompression(base + ".tif"), quint16(COMPRESSION_LZW));
+        QCOMPARE(pngInterlace(base + ".png"), int(PNG_INTERLACE_ADAM7));
+        QString quality;
+        QProcess identify;
+        identify.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%Q"), base + ".jpg"});
+        QVERIFY(identify.waitForFinished(30000));
+        QCOMPARE(QString::fromLatin1(identify.readAllStandardOutput()).trimmed(), QString("25"));
+    }
 }
 
 QTEST_MAIN(TestConvertCommand)

@@ -93,10 +93,11 @@ private slots:
         TestEnvironment::writeFile(root + "/sub/c.bmp", 10);
         TestEnvironment::writeFile(root + "/d.jpeg", 10);
         TestEnvironment::writeFile(root + "/e.txt", 10);
+        TestEnvironment::writeFile(root + "/sub/f.tiff", 10);
         FileSearch search(systemFileSystem(), {});
         search.run(root, searchTypes().at(0).patterns);
-        QCOMPARE(paths(search),
-                 QStringList({root + "/sub/c.bmp", root + "/b.gif", root + "/sub/a.gif", root + "/d.jpeg"}));
+        QCOMPARE(paths(search), QStringList({root + "/sub/c.bmp", root + "/b.gif", root + "/sub/a.gif",
+                                             root + "/d.jpeg", root + "/sub/f.tiff"}));
     }
 
     void linkLoopsEnd()
