@@ -21,7 +21,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextList>
 #include <QToolButton>
 
 namespace {
@@ -75,6 +78,7 @@ private slots:
     void driveWindowShowsTheWorkingDirectory();
     void everyContextOpensItsTopic();
     void helpContentsSearchAndHistory();
+    void everyTopicRendersItsMarkup();
     void usingHelpIsTheViewersOwn();
     void brokenHelpFileGivesAClearMessage();
     void dialogHelpOpensItsTopic();
@@ -342,6 +346,44 @@ void TestDialogs::helpContentsSearchAndHistory()
     emit viewer.Page->anchorClicked(QUrl("topic:14"));
     QCOMPARE(viewer.currentPage(), 14);
     QVERIFY(!viewer.ForwardButton->isEnabled());   // a new page ends the way forward
+}
+
+// Each topic as the viewer shows it: no markup is left in the text, every
+// item line became a list item and every heading line a heading.
+void TestDialogs::everyTopicRendersItsMarkup()
+{
+    HelpFixture help;
+    help.help.contents();
+    HelpViewer &viewer = help.viewer();
+    QCOMPARE(viewer.file().topics().size(), 44);
+    for (const HelpTopic &topic : viewer.file().topics()) {
+        const QString where = QString("topic %1: ").arg(topic.context);
+        QVERIFY(viewer.showContext(topic.context));
+        const QString text = viewer.pageText();
+        QVERIFY2(!text.contains("=="), qPrintable(where + text));
+        QVERIFY2(!text.contains("[[") && !text.contains("]]"), qPrintable(where + text));
+        for (const QString &line : text.split('\n'))
+            QVERIFY2(!line.trimmed().startsWith("- "), qPrintable(where + line));
+
+        int itemLines = 0, headingLines = 0;
+        for (const QString &line : topic.body.split('\n')) {
+            itemLines += line.trimmed().startsWith("- ") ? 1 : 0;
+            headingLines += line.trimmed().startsWith("== ") ? 1 : 0;
+        }
+        int items = 0, headings = 0;
+        for (QTextBlock block = viewer.Page->document()->begin(); block.isValid(); block = block.next()) {
+            items += block.textList() ? 1 : 0;
+            headings += block.blockFormat().headingLevel() == 3 ? 1 : 0;
+        }
+        QCOMPARE(items, itemLines);
+        QCOMPARE(headings, headingLines);
+    }
+    // Two that used to show their markup: the contents' headings and links,
+    // the speed bar's list after its opening sentence.
+    QVERIFY(viewer.showContext(0));
+    QVERIFY(viewer.pageText().contains("\nThe main window\nThe Main Window\nSpeed Bar\n"));
+    QVERIFY(viewer.showContext(4));
+    QVERIFY(viewer.pageText().contains("From left to right:\nMove File and Copy File:"));
 }
 
 void TestDialogs::usingHelpIsTheViewersOwn()
