@@ -79,6 +79,7 @@ private slots:
     void everyContextOpensItsTopic();
     void helpContentsSearchAndHistory();
     void everyTopicRendersItsMarkup();
+    void searchHelpOpensBesideAPage();
     void usingHelpIsTheViewersOwn();
     void brokenHelpFileGivesAClearMessage();
     void dialogHelpOpensItsTopic();
@@ -384,6 +385,28 @@ void TestDialogs::everyTopicRendersItsMarkup()
     QVERIFY(viewer.pageText().contains("\nThe main window\nThe Main Window\nSpeed Bar\n"));
     QVERIFY(viewer.showContext(4));
     QVERIFY(viewer.pageText().contains("From left to right:\nMove File and Copy File:"));
+}
+
+void TestDialogs::searchHelpOpensBesideAPage()
+{
+    HelpFixture help;
+    help.help.search();
+    HelpViewer &viewer = help.viewer();
+    QCOMPARE(viewer.Tabs->currentIndex(), 1);
+    QCOMPARE(viewer.focusWidget(), viewer.IndexEdit);
+    QCOMPARE(viewer.currentPage(), 0);
+    QVERIFY(viewer.pageText().contains("Directory List"));
+    QVERIFY(!viewer.BackButton->isEnabled());
+
+    // A topic being read stays while the index is searched.
+    help.help.context(14);
+    viewer.Tabs->setCurrentIndex(0);
+    help.help.search();
+    QCOMPARE(viewer.Tabs->currentIndex(), 1);
+    QCOMPARE(viewer.currentPage(), 14);
+    QVERIFY(viewer.pageText().startsWith("Thumb Size"));
+    viewer.BackButton->click();
+    QCOMPARE(viewer.currentPage(), 0);
 }
 
 void TestDialogs::usingHelpIsTheViewersOwn()
