@@ -13,6 +13,7 @@
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,7 @@ private slots:
     void brokenHelpFileGivesAClearMessage();
     void dialogHelpOpensItsTopic();
     void f1OpensTheFocusedPartsTopic();
+    void f1OnAnOpenMenuClosesItFirst();
 };
 
 void TestDialogs::thumbSizeBelowTheArrowsIsAccepted()
@@ -478,6 +480,48 @@ void TestDialogs::f1OpensTheFocusedPartsTopic()
     plain.show();
     QTest::keyClick(&plain, Qt::Key_F1);
     QCOMPARE(help.viewer().currentPage(), 0);   // nothing known: the contents
+}
+
+void TestDialogs::f1OnAnOpenMenuClosesItFirst()
+{
+    HelpFixture help;
+    ContextHelp contextHelp(help.help, nullptr);
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The help window is open already: showing it again activates nothing
+    // new, which would close the menu on its own.
+    help.help.contents();
+    QVERIFY(QTest::qWaitForWindowActive(&help.viewer()));
+
+    QMenu menu(&window);
+    menu.menuAction()->setProperty("helpContext", 22);
+    QAction *item = menu.addAction("item");
+    item->setProperty("helpContext", 24);
+    menu.popup(window.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.setActiveAction(item);
+    QTest::keyClick(&menu, Qt::Key_F1);
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(help.viewer().currentPage(), 24);
+
+    // From a submenu: it and the menu it came from close.
+    QMenu *sub = menu.addMenu("more");
+    QAction *inner = sub->addAction("inner");
+    inner->setProperty("helpContext", 38);
+    menu.popup(window.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.setActiveAction(sub->menuAction());
+    QTest::keyClick(&menu, Qt::Key_Right);
+    QVERIFY(QTest::qWaitForWindowExposed(sub));
+    QCOMPARE(QApplication::activePopupWidget(), sub);
+    sub->setActiveAction(inner);
+    QTest::keyClick(sub, Qt::Key_F1);
+    QVERIFY(!sub->isVisible());
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(help.viewer().currentPage(), 38);
 }
 
 QTEST_MAIN(TestDialogs)
