@@ -20,6 +20,18 @@ int menuContext(const QMenu *menu)
         return item;
     return contextOf(menu->menuAction());
 }
+
+// An open menu, and the menus it came from, would stay over the help
+// window and keep the keyboard.
+void closeOpenMenus(QMenu *pressedIn)
+{
+    pressedIn->close();
+    while (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+        menu->close();
+        if (QApplication::activePopupWidget() == menu)
+            break;
+    }
+}
 } // namespace
 
 ContextHelp::ContextHelp(HelpCommands &help, QObject *parent) : QObject(parent), m_help(help)
@@ -46,7 +58,10 @@ bool ContextHelp::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (!watched->isWidgetType() || static_cast<QKeyEvent *>(event)->modifiers() != Qt::NoModifier)
         return false;
-    if (const int context = contextFor(watched))
+    const int context = contextFor(watched);
+    if (auto *menu = qobject_cast<QMenu *>(watched))
+        closeOpenMenus(menu);
+    if (context)
         m_help.context(context);
     else
         m_help.contents();

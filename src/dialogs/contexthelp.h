@@ -1,6 +1,7 @@
 // F1 anywhere in the program: the help topic of the open menu's item or of
 // the focused control (the nearest window part that carries a help context
-// in its "helpContext" property), or the contents when there is none.
+// in its "helpContext" property), or the contents when there is none. Open
+// menus close before the topic shows.
 #pragma once
 
 #include <QObject>

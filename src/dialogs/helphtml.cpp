@@ -2,6 +2,7 @@
 
 #include "dialogs/helpfile.h"
 
+#include <QList>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -27,45 +28,76 @@ QString withLinks(const QString &text, const HelpFile &file)
     return html + text.mid(done).toHtmlEscaped();
 }
 
-// Lines that do not start with "- " continue the item above them.
-QStringList listItems(const QStringList &lines)
+struct Block
 {
-    QStringList items;
-    for (const QString &line : lines) {
-        if (line.startsWith(QLatin1String("- ")))
-            items.append(line.mid(2));
-        else
-            items.last() += QLatin1Char(' ') + line;
-    }
-    return items;
+    enum class Kind { Text, List, Heading };
+    Kind kind;
+    QStringList parts;  // the text, the list's items, or the heading
+};
+
+bool isHeading(const QString &line)
+{
+    return line.startsWith(QLatin1String("== "));
 }
 
-QString blockHtml(const QStringList &lines, const HelpFile &file)
+bool isItem(const QString &line)
 {
-    if (lines.size() == 1 && lines.first().startsWith(QLatin1String("== ")))
-        return QStringLiteral("<h3>%1</h3>\n").arg(withLinks(lines.first().mid(3), file));
-    if (lines.first().startsWith(QLatin1String("- "))) {
+    return line.startsWith(QLatin1String("- "));
+}
+
+// Headings and items are recognised on any line, not only at the start of
+// a paragraph: writers put a heading straight above its list, or a list
+// straight below the sentence that introduces it. A plain line continues
+// the text or the item above it until a blank line or a heading.
+QList<Block> blocksOf(const QString &body)
+{
+    QList<Block> blocks;
+    bool open = false;  // the last block takes the next plain line
+    for (const QString &written : body.split(QLatin1Char('\n'))) {
+        const QString line = written.trimmed();
+        if (line.isEmpty()) {
+            open = false;
+        } else if (isHeading(line)) {
+            blocks.append({Block::Kind::Heading, {line.mid(3).trimmed()}});
+            open = false;
+        } else if (isItem(line)) {
+            if (open && blocks.last().kind == Block::Kind::List)
+                blocks.last().parts.append(line.mid(2).trimmed());
+            else
+                blocks.append({Block::Kind::List, {line.mid(2).trimmed()}});
+            open = true;
+        } else if (open) {
+            blocks.last().parts.last() += QLatin1Char(' ') + line;
+        } else {
+            blocks.append({Block::Kind::Text, {line}});
+            open = true;
+        }
+    }
+    return blocks;
+}
+
+QString blockHtml(const Block &block, const HelpFile &file)
+{
+    switch (block.kind) {
+    case Block::Kind::Heading:
+        return QStringLiteral("<h3>%1</h3>\n").arg(withLinks(block.parts.first(), file));
+    case Block::Kind::List: {
         QString items;
-        for (const QString &item : listItems(lines))
+        for (const QString &item : block.parts)
             items += QStringLiteral("<li>%1</li>").arg(withLinks(item, file));
         return QStringLiteral("<ul>%1</ul>\n").arg(items);
     }
-    return QStringLiteral("<p>%1</p>\n").arg(withLinks(lines.join(QLatin1Char(' ')), file));
+    case Block::Kind::Text:
+        break;
+    }
+    return QStringLiteral("<p>%1</p>\n").arg(withLinks(block.parts.first(), file));
 }
 } // namespace
 
 QString topicHtml(const HelpTopic &topic, const HelpFile &file)
 {
     QString html = QStringLiteral("<h2>%1</h2>\n").arg(topic.title.toHtmlEscaped());
-    QStringList block;
-    for (const QString &line : topic.body.split(QLatin1Char('\n')) + QStringList{QString()}) {
-        if (!line.trimmed().isEmpty()) {
-            block.append(line.trimmed());
-            continue;
-        }
-        if (!block.isEmpty())
-            html += blockHtml(block, file);
-        block.clear();
-    }
+    for (const Block &block : blocksOf(topic.body))
+        html += blockHtml(block, file);
     return html;
 }

@@ -200,11 +200,16 @@ void HelpViewer::showContents()
 
 void HelpViewer::showSearch()
 {
+    if (!m_file.isValid()) {
+        showMessage(m_file.error());
+    } else if (m_current == MessagePage) {
+        // Nothing shown yet: the contents beside the index, not an empty page.
+        if (const HelpTopic *contents = m_file.contentsTopic())
+            goTo(contents->context);
+    }
     Tabs->setCurrentIndex(1);
     IndexEdit->setFocus();
     IndexEdit->selectAll();
-    if (!m_file.isValid())
-        showMessage(m_file.error());
 }
 
 bool HelpViewer::showContext(int context)

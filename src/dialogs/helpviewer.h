@@ -29,7 +29,8 @@ public:
     const HelpFile &file() const { return m_file; }
 
     void showContents();
-    // Brings the Index page forward, ready for a keyword.
+    // Brings the Index page forward, ready for a keyword; the page shows
+    // the contents when no topic is shown yet.
     void showSearch();
     // False, with a message in the page, when the file has no such topic.
     bool showContext(int context);

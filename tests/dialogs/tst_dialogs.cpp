@@ -13,6 +13,7 @@
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextList>
 #include <QToolButton>
 
 namespace {
@@ -75,10 +79,13 @@ private slots:
     void driveWindowShowsTheWorkingDirectory();
     void everyContextOpensItsTopic();
     void helpContentsSearchAndHistory();
+    void everyTopicRendersItsMarkup();
+    void searchHelpOpensBesideAPage();
     void usingHelpIsTheViewersOwn();
     void brokenHelpFileGivesAClearMessage();
     void dialogHelpOpensItsTopic();
     void f1OpensTheFocusedPartsTopic();
+    void f1OnAnOpenMenuClosesItFirst();
 };
 
 void TestDialogs::thumbSizeBelowTheArrowsIsAccepted()
@@ -344,6 +351,66 @@ void TestDialogs::helpContentsSearchAndHistory()
     QVERIFY(!viewer.ForwardButton->isEnabled());   // a new page ends the way forward
 }
 
+// Each topic as the viewer shows it: no markup is left in the text, every
+// item line became a list item and every heading line a heading.
+void TestDialogs::everyTopicRendersItsMarkup()
+{
+    HelpFixture help;
+    help.help.contents();
+    HelpViewer &viewer = help.viewer();
+    QCOMPARE(viewer.file().topics().size(), 44);
+    for (const HelpTopic &topic : viewer.file().topics()) {
+        const QString where = QString("topic %1: ").arg(topic.context);
+        QVERIFY(viewer.showContext(topic.context));
+        const QString text = viewer.pageText();
+        QVERIFY2(!text.contains("=="), qPrintable(where + text));
+        QVERIFY2(!text.contains("[[") && !text.contains("]]"), qPrintable(where + text));
+        for (const QString &line : text.split('\n'))
+            QVERIFY2(!line.trimmed().startsWith("- "), qPrintable(where + line));
+
+        int itemLines = 0, headingLines = 0;
+        for (const QString &line : topic.body.split('\n')) {
+            itemLines += line.trimmed().startsWith("- ") ? 1 : 0;
+            headingLines += line.trimmed().startsWith("== ") ? 1 : 0;
+        }
+        int items = 0, headings = 0;
+        for (QTextBlock block = viewer.Page->document()->begin(); block.isValid(); block = block.next()) {
+            items += block.textList() ? 1 : 0;
+            headings += block.blockFormat().headingLevel() == 3 ? 1 : 0;
+        }
+        QCOMPARE(items, itemLines);
+        QCOMPARE(headings, headingLines);
+    }
+    // Two that used to show their markup: the contents' headings and links,
+    // the speed bar's list after its opening sentence.
+    QVERIFY(viewer.showContext(0));
+    QVERIFY(viewer.pageText().contains("\nThe main window\nThe Main Window\nSpeed Bar\n"));
+    QVERIFY(viewer.showContext(4));
+    QVERIFY(viewer.pageText().contains("From left to right:\nMove File and Copy File:"));
+}
+
+void TestDialogs::searchHelpOpensBesideAPage()
+{
+    HelpFixture help;
+    help.help.search();
+    HelpViewer &viewer = help.viewer();
+    QCOMPARE(viewer.Tabs->currentIndex(), 1);
+    QCOMPARE(viewer.focusWidget(), viewer.IndexEdit);
+    QCOMPARE(viewer.currentPage(), 0);
+    QVERIFY(viewer.pageText().contains("Directory List"));
+    QVERIFY(!viewer.BackButton->isEnabled());
+
+    // A topic being read stays while the index is searched.
+    help.help.context(14);
+    viewer.Tabs->setCurrentIndex(0);
+    help.help.search();
+    QCOMPARE(viewer.Tabs->currentIndex(), 1);
+    QCOMPARE(viewer.currentPage(), 14);
+    QVERIFY(viewer.pageText().startsWith("Thumb Size"));
+    viewer.BackButton->click();
+    QCOMPARE(viewer.currentPage(), 0);
+}
+
 void TestDialogs::usingHelpIsTheViewersOwn()
 {
     TestEnvironment env;
@@ -413,6 +480,48 @@ void TestDialogs::f1OpensTheFocusedPartsTopic()
     plain.show();
     QTest::keyClick(&plain, Qt::Key_F1);
     QCOMPARE(help.viewer().currentPage(), 0);   // nothing known: the contents
+}
+
+void TestDialogs::f1OnAnOpenMenuClosesItFirst()
+{
+    HelpFixture help;
+    ContextHelp contextHelp(help.help, nullptr);
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The help window is open already: showing it again activates nothing
+    // new, which would close the menu on its own.
+    help.help.contents();
+    QVERIFY(QTest::qWaitForWindowActive(&help.viewer()));
+
+    QMenu menu(&window);
+    menu.menuAction()->setProperty("helpContext", 22);
+    QAction *item = menu.addAction("item");
+    item->setProperty("helpContext", 24);
+    menu.popup(window.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.setActiveAction(item);
+    QTest::keyClick(&menu, Qt::Key_F1);
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(help.viewer().currentPage(), 24);
+
+    // From a submenu: it and the menu it came from close.
+    QMenu *sub = menu.addMenu("more");
+    QAction *inner = sub->addAction("inner");
+    inner->setProperty("helpContext", 38);
+    menu.popup(window.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.setActiveAction(sub->menuAction());
+    QTest::keyClick(&menu, Qt::Key_Right);
+    QVERIFY(QTest::qWaitForWindowExposed(sub));
+    QCOMPARE(QApplication::activePopupWidget(), sub);
+    sub->setActiveAction(inner);
+    QTest::keyClick(sub, Qt::Key_F1);
+    QVERIFY(!sub->isVisible());
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(help.viewer().currentPage(), 38);
 }
 
 QTEST_MAIN(TestDialogs)

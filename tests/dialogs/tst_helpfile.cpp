@@ -16,6 +16,8 @@ private slots:
     void indexListsKeywordsAndTitlesOnce();
     void searchFindsAllWordsBestFirst();
     void htmlLinksEscapesAndLists();
+    void htmlSplitsParagraphsAtHeadingsAndItems_data();
+    void htmlSplitsParagraphsAtHeadingsAndItems();
     void shippedFileCoversEveryContext();
     void shippedFileLinksResolve();
     void shippedFileSearchFindsTopics();
@@ -115,6 +117,39 @@ void TestHelpFile::htmlLinksEscapesAndLists()
     QVERIFY(html.contains("not 9."));
     QVERIFY(html.contains("<ul><li>first goes on</li><li>second</li></ul>"));
     QVERIFY(html.contains("<h3>Head</h3>"));
+}
+
+void TestHelpFile::htmlSplitsParagraphsAtHeadingsAndItems_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("text, heading, text, list in one paragraph")
+        << "Intro line\n  goes on.\n== Head\nText under.\n- one\n  more\n- two"
+        << "<p>Intro line goes on.</p>\n<h3>Head</h3>\n<p>Text under.</p>\n<ul><li>one more</li><li>two</li></ul>\n";
+    QTest::newRow("heading straight above its list")
+        << "== Menus\n- [[2]]: a\n- b"
+        << "<h3>Menus</h3>\n<ul><li><a href=\"topic:2\">Two</a>: a</li><li>b</li></ul>\n";
+    QTest::newRow("a heading ends the list above it")
+        << "- a\n== Next\n- b"
+        << "<ul><li>a</li></ul>\n<h3>Next</h3>\n<ul><li>b</li></ul>\n";
+    QTest::newRow("plain lines after items continue the last item")
+        << "Choose:\n- a\nstill a\n\nNew paragraph."
+        << "<p>Choose:</p>\n<ul><li>a still a</li></ul>\n<p>New paragraph.</p>\n";
+    QTest::newRow("a blank line starts a new list")
+        << "- a\n\n- b"
+        << "<ul><li>a</li></ul>\n<ul><li>b</li></ul>\n";
+    QTest::newRow("markup only at the start of a line")
+        << "a - b == c\n-x\n==y"
+        << "<p>a - b == c -x ==y</p>\n";
+}
+
+void TestHelpFile::htmlSplitsParagraphsAtHeadingsAndItems()
+{
+    QFETCH(QString, body);
+    QFETCH(QString, html);
+    const HelpFile file = HelpFile::parse(QStringLiteral("@topic 1 One\n%1\n@topic 2 Two\nx\n").arg(body).toUtf8());
+    QVERIFY2(file.isValid(), qPrintable(file.error()));
+    QCOMPARE(topicHtml(*file.topic(1), file), "<h2>One</h2>\n" + html);
 }
 
 void TestHelpFile::shippedFileCoversEveryContext()

@@ -464,7 +464,14 @@ void TestMainWindowDialogs::f1OnAnOpenMenuItem()
     form.View3->setActiveAction(form.action("NoStop1"));
     QTest::keyClick(form.View3, Qt::Key_F1);
     QCOMPARE(helpViewer()->currentPage(), 31);
-    form.View3->hide();
+    QVERIFY(!form.View3->isVisible());   // not left open over the help
+    // Again with the help window open already.
+    form.File1->popup(form.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(form.File1));
+    form.File1->setActiveAction(form.action("Delete1"));
+    QTest::keyClick(form.File1, Qt::Key_F1);
+    QCOMPARE(helpViewer()->currentPage(), 17);
+    QVERIFY(!form.File1->isVisible());
     form.ListView1->activeView()->setFocus();
     QTest::keyClick(form.ListView1->activeView(), Qt::Key_F1);
     QCOMPARE(helpViewer()->currentPage(), 2);
