@@ -72,6 +72,8 @@ ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWi
 // caption as text; Enter views the selected picture.
 bool ImageListView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::ShortcutOverride && key->matches(QKeySequence::Copy)) {
         event->ignore();

@@ -85,12 +85,13 @@ void ListCommands::deleteFiles()
         m_prompter.error(QStringLiteral("No Files Selected"));
         return;
     }
-    if (m_prompter.confirm(QStringLiteral("Confirm File Delete"), {Prompter::Button::Ok, Prompter::Button::Cancel})
+    FileCopier copier(*m_services.files, m_prompter);
+    FileHousekeeping housekeeping(*m_services.files, m_prompter, copier);
+    if (m_prompter.confirm(housekeeping.deleteQuestion(selection.folder, names),
+                           {Prompter::Button::Ok, Prompter::Button::Cancel})
         != Prompter::Button::Ok)
         return;
     m_window.setStatus(QStringLiteral("Deleting Files"));
-    FileCopier copier(*m_services.files, m_prompter);
-    FileHousekeeping housekeeping(*m_services.files, m_prompter, copier);
     removeGone(selection, housekeeping.deleteFiles(selection.folder, names));
     m_window.setStatus(m_style.deleteFinished);
 }

@@ -1,5 +1,7 @@
 #include "fileops/filehousekeeping.h"
 
+#include <algorithm>
+
 #include "fileops/filecopier.h"
 #include "fileops/fileopslog.h"
 #include "platform/fileattributes.h"
@@ -18,7 +20,8 @@ QStringList FileHousekeeping::deleteFiles(const QString &folder, const QStringLi
     for (const QString &name : names) {
         const QString path = joinPath(folder, name);
         m_copier.ResetFileAttributes(path);
-        if (m_files.remove(path)) {
+        // A file whose volume has no trash goes for good: the confirmation said so.
+        if (m_files.hasTrash(path) ? m_files.moveToTrash(path) : m_files.remove(path)) {
             gone.append(name);
             continue;
         }
@@ -28,6 +31,23 @@ QStringList FileHousekeeping::deleteFiles(const QString &folder, const QStringLi
             gone.append(name);
     }
     return gone;
+}
+
+QString FileHousekeeping::deleteQuestion(const QString &folder, const QStringList &names)
+{
+    const auto permanent = std::count_if(names.begin(), names.end(),
+                                         [&](const QString &name) { return !m_files.hasTrash(joinPath(folder, name)); });
+    const QString which = names.size() == 1 ? names.first() : QStringLiteral("%1 files").arg(names.size());
+    QString what;
+    if (permanent == 0)
+        what = which + (names.size() == 1 ? QStringLiteral(" goes to the trash.") : QStringLiteral(" go to the trash."));
+    else if (permanent == names.size())
+        what = which + QStringLiteral(" will be deleted for good: there is no trash on ")
+               + (names.size() == 1 ? QStringLiteral("its volume.") : QStringLiteral("their volume."));
+    else
+        what = which + QStringLiteral(": %1 will be deleted for good, as there is no trash on their volume; the others go to the trash.")
+                           .arg(permanent);
+    return QStringLiteral("Confirm File Delete\n\n") + what;
 }
 
 bool FileHousekeeping::renameFile(const QString &folder, const QString &oldName, const QString &newName)

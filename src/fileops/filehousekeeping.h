@@ -26,9 +26,15 @@ public:
     {
     }
 
-    // Deletes the named files of folder, read-only ones too. Returns the
-    // names whose files are gone afterwards.
+    // Deletes the named files of folder, read-only ones too: into the
+    // desktop's trash, or for good where their volume has none. A file the
+    // trash refuses stays where it is. Returns the names whose files are
+    // gone afterwards.
     QStringList deleteFiles(const QString &folder, const QStringList &names);
+
+    // The delete confirmation's text: the design's words, then what happens
+    // to the named files of folder.
+    QString deleteQuestion(const QString &folder, const QStringList &names);
 
     // Renames oldName to newName inside folder; false, after telling the
     // user why, when nothing was renamed.

@@ -72,6 +72,11 @@ public:
     virtual bool writeAttributes(const QString &path, quint32 attributes) = 0;
     virtual AttributeSupport attributeSupport(const QString &path) = 0;
 
+    // Whether files of path's volume can go to the desktop's trash.
+    virtual bool hasTrash(const QString &path) = 0;
+    // Moves the file to the desktop's trash, where it can be restored from.
+    virtual bool moveToTrash(const QString &path) = 0;
+
     // The system's text for the last failure.
     virtual QString lastError() const = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/filesystem.h"
 
 #include "platform/fileattributes.h"
+#include "platform/trash_unix.h"
 
 #include <QFile>
 #include <cerrno>
@@ -179,6 +180,9 @@ public:
 
     bool writeAttributes(const QString &path, quint32 attributes) override;
     AttributeSupport attributeSupport(const QString &path) override;
+
+    bool hasTrash(const QString &path) override { return trashFolderFor(path, false).has_value(); }
+    bool moveToTrash(const QString &path) override { return moveFileToTrash(path, &m_lastError); }
 
     QString lastError() const override { return m_lastError; }
 

@@ -161,6 +161,17 @@ public:
         support.changeable = ClassicFlags;
         return support;
     }
+    // The recycle bin takes files of every fixed volume.
+    bool hasTrash(const QString &) override { return true; }
+    bool moveToTrash(const QString &path) override
+    {
+        QFile file(path);
+        if (file.moveToTrash())
+            return true;
+        m_lastError = file.errorString();
+        return false;
+    }
+
     QString lastError() const override { return m_lastError; }
 
 private:

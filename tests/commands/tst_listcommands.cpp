@@ -237,7 +237,7 @@ void TestListCommands::deleteNamesTheFileAsTheListDoes()
     window.select({"a.bmp", "gone.bmp"});
     m_prompter.answers.enqueue(Prompter::Button::Ok);
     ListCommands(services(), window, searchStyle()).deleteFiles();
-    QCOMPARE(m_prompter.texts("confirm"), QStringList{"Confirm File Delete"});
+    QCOMPARE(m_prompter.texts("confirm"), QStringList{"Confirm File Delete\n\n2 files go to the trash."});
     QCOMPARE(m_prompter.texts("error"), QStringList{"Error Deleting File " + folder + "/gone.bmp"});
     QCOMPARE(filesIn(folder), QStringList{"b.bmp"});
     QCOMPARE(window.view.captions(), QStringList{"b.bmp"});

@@ -90,3 +90,10 @@ AttributeSupport FaultyFileSystem::attributeSupport(const QString &path)
     }
     return support;
 }
+
+bool FaultyFileSystem::moveToTrash(const QString &path)
+{
+    if (named(failTrashOf, path))
+        return injectFailure(QStringLiteral("No space left on device"));
+    return m_real.moveToTrash(path);
+}

@@ -17,6 +17,8 @@ public:
     bool failReplace = false;
     bool failRename = false;
     bool noExtendedAttributes = false;  // as on a filesystem without them
+    bool noTrash = false;          // as on a volume without a trash
+    QSet<QString> failTrashOf;     // file names the trash refuses
     QSet<QString> failRemoveOf;    // file names whose removal fails
     QSet<QString> failOpenOf;      // file names that cannot be opened
 
@@ -38,6 +40,8 @@ public:
     std::optional<quint32> readAttributes(const QString &path) override { return m_real.readAttributes(path); }
     bool writeAttributes(const QString &path, quint32 attributes) override;
     AttributeSupport attributeSupport(const QString &path) override;
+    bool hasTrash(const QString &path) override { return !noTrash && m_real.hasTrash(path); }
+    bool moveToTrash(const QString &path) override;
     QString lastError() const override { return m_injected.isEmpty() ? m_real.lastError() : m_injected; }
 
     bool injectFailure(const QString &why)

@@ -65,6 +65,7 @@ private slots:
     void rememberPath();
     void stopInTheMiddle();
     void deleteCommand();
+    void deleteWithoutTrashSaysSo();
     void renameThroughTheDialog_data();
     void renameThroughTheDialog();
     void renameInPlace_data();
@@ -255,10 +256,10 @@ void TestFileCommands::deleteCommand()
     QCOMPARE(f.prompter.texts("error"), QStringList{"No Files Selected"});
     f.select({"a.bmp", "b.bmp", "d.bmp"});
     form.Delete1Click();
-    QCOMPARE(f.prompter.texts("confirm"), QStringList{"Confirm File Delete"});
+    QCOMPARE(f.prompter.texts("confirm"), QStringList{"Confirm File Delete\n\n3 files go to the trash."});
     QCOMPARE(filesIn(f.folder).size(), 5);
     QVERIFY(QFile::setPermissions(f.folder + "/a.bmp", QFile::ReadOwner));
-    f.files.failRemoveOf = {"d.bmp"};
+    f.files.failTrashOf = {"d.bmp"};   // a full trash: nothing of d.bmp is deleted
     f.prompter.answers.enqueue(Prompter::Button::Ok);
     form.Delete1Click();
     QCOMPARE(f.prompter.texts("error"), (QStringList{"No Files Selected", "Error Deleting File d.bmp"}));
@@ -266,6 +267,30 @@ void TestFileCommands::deleteCommand()
     QCOMPARE(form.ListView1->captions(), (QStringList{"c.bmp", "d.bmp", "e.bmp"}));
     QCOMPARE(headerFiles(form), QString("3 Files"));
     QCOMPARE(status(form), QString("Finished Deleting Files"));
+    // Both deleted files wait in the trash, each with its restore record.
+    const QString trash = f.env.trashFolder();
+    QCOMPARE(filesIn(trash + "/files"), (QStringList{"a.bmp", "b.bmp"}));
+    QCOMPARE(filesIn(trash + "/info"), (QStringList{"a.bmp.trashinfo", "b.bmp.trashinfo"}));
+    QFile info(trash + "/info/b.bmp.trashinfo");
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    QVERIFY(info.readAll().contains(QFile::encodeName("Path=" + f.folder + "/b.bmp")));
+}
+
+void TestFileCommands::deleteWithoutTrashSaysSo()
+{
+    FileOpsWindow f;
+    TForm1 &form = f.open({"a.bmp", "b.bmp"});
+    f.files.noTrash = true;
+    f.select({"b.bmp"});
+    form.Delete1Click();   // Cancel: nothing happens
+    QCOMPARE(f.prompter.texts("confirm"),
+             QStringList{"Confirm File Delete\n\nb.bmp will be deleted for good: there is no trash on its volume."});
+    QCOMPARE(filesIn(f.folder), (QStringList{"a.bmp", "b.bmp"}));
+    f.prompter.answers.enqueue(Prompter::Button::Ok);
+    form.Delete1Click();
+    QCOMPARE(filesIn(f.folder), QStringList{"a.bmp"});
+    QVERIFY(!QDir(f.env.trashFolder()).exists());
+    QCOMPARE(form.ListView1->captions(), QStringList{"a.bmp"});
 }
 
 void TestFileCommands::renameThroughTheDialog_data()

@@ -5,6 +5,7 @@
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -17,6 +18,8 @@ private slots:
     void init();
     void rename_data();
     void rename();
+    void trashKeepsEveryDeletedFile();
+    void deleteTakesReadOnlyFilesAndReportsFailures_data();
     void deleteTakesReadOnlyFilesAndReportsFailures();
     void attributesKeepOtherBitsAndWriteOnlyChanges();
     void attributesWithoutExtendedAttributes();
@@ -74,17 +77,53 @@ void TestFileHousekeeping::rename()
     }
 }
 
+// The same name deleted twice keeps both files, each with the record that
+// says where it came from (escaped as a URL path).
+void TestFileHousekeeping::trashKeepsEveryDeletedFile()
+{
+    const QString path = m_folder + "/my pic.bmp";
+    TestEnvironment::writeFile(path, QByteArray("first"));
+    QCOMPARE(m_housekeeping->deleteFiles(m_folder, {"my pic.bmp"}), QStringList{"my pic.bmp"});
+    TestEnvironment::writeFile(path, QByteArray("second"));
+    QCOMPARE(m_housekeeping->deleteFiles(m_folder, {"my pic.bmp"}), QStringList{"my pic.bmp"});
+    const QString trash = m_env->trashFolder();
+    QCOMPARE(QDir(trash + "/files").entryList(QDir::Files, QDir::Name), (QStringList{"my pic.1.bmp", "my pic.bmp"}));
+    QFile second(trash + "/files/my pic.1.bmp");
+    QVERIFY(second.open(QIODevice::ReadOnly));
+    QCOMPARE(second.readAll(), QByteArray("second"));
+    QFile record(trash + "/info/my pic.1.bmp.trashinfo");
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = record.readAll().split('\n');
+    QCOMPARE(lines.value(0), QByteArray("[Trash Info]"));
+    QCOMPARE(lines.value(1), "Path=" + QFile::encodeName(m_folder).toPercentEncoding("/") + "/my%20pic.bmp");
+    QVERIFY(QDateTime::fromString(QString::fromLatin1(lines.value(2).mid(13)), Qt::ISODate).isValid());
+    QVERIFY(lines.value(2).startsWith("DeletionDate="));
+    QVERIFY(m_prompter.shown.isEmpty());
+}
+
+void TestFileHousekeeping::deleteTakesReadOnlyFilesAndReportsFailures_data()
+{
+    QTest::addColumn<bool>("trash");
+    QTest::newRow("into the trash") << true;
+    QTest::newRow("for good, without a trash") << false;
+}
+
+// A file the trash (or the removal) refuses stays, and says so; the others go.
 void TestFileHousekeeping::deleteTakesReadOnlyFilesAndReportsFailures()
 {
+    QFETCH(bool, trash);
     for (const char *name : {"a.bmp", "b.bmp", "c.bmp"})
         TestEnvironment::writeFile(m_folder + "/" + name, 10);
     QVERIFY(m_files->writeAttributes(m_folder + "/a.bmp", FileAttribute::ReadOnly | FileAttribute::Hidden));
-    m_files->failRemoveOf = {"b.bmp"};
+    m_files->noTrash = !trash;
+    (trash ? m_files->failTrashOf : m_files->failRemoveOf) = {"b.bmp"};
     const QStringList gone = m_housekeeping->deleteFiles(m_folder, {"a.bmp", "b.bmp", "c.bmp", "vanished.bmp"});
     QCOMPARE(m_prompter.texts("error"), (QStringList{"Error Deleting File b.bmp", "Error Deleting File vanished.bmp"}));
     // Only the file that is still there keeps its entry.
     QCOMPARE(gone, (QStringList{"a.bmp", "c.bmp", "vanished.bmp"}));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{"b.bmp"});
+    const QString trashed = m_env->trashFolder() + "/files";
+    QCOMPARE(QDir(trashed).entryList(QDir::Files, QDir::Name), (trash ? QStringList{"a.bmp", "c.bmp"} : QStringList()));
 }
 
 void TestFileHousekeeping::attributesKeepOtherBitsAndWriteOnlyChanges()

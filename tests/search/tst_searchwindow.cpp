@@ -403,7 +403,9 @@ private slots:
         f.selectRows({row});
         f.prompter.answers.enqueue(Prompter::Button::Ok);
         f.window.DeleteButton->click();
+        QCOMPARE(f.prompter.texts("confirm"), QStringList{"Confirm File Delete\n\n" + root + "/A.bmp goes to the trash."});
         QVERIFY(!QFile::exists(root + "/A.bmp"));
+        QVERIFY(QFile::exists(f.env.trashFolder() + "/files/A.bmp"));
         QCOMPARE(f.window.resultPaths(), QStringList({root + "/b.bmp"}));
         QCOMPARE(f.window.statusText(), QString("Finished"));
         f.window.ListView1->activeView()->clearSelection();

@@ -19,11 +19,23 @@ TestEnvironment::TestEnvironment() : m_oldWorkingDirectory(QDir::currentPath())
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                        | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    // The desktop's trash and data folders of the test's own home.
+    const QString home = m_dir.filePath(QStringLiteral("home"));
+    QDir().mkpath(home);
+    qputenv("HOME", QFile::encodeName(home));
 }
 
 TestEnvironment::~TestEnvironment()
 {
     QDir::setCurrent(m_oldWorkingDirectory);
+    // A newer environment made before this one went keeps its own home.
+    if (qgetenv("HOME") == QFile::encodeName(m_dir.filePath(QStringLiteral("home"))))
+        qputenv("HOME", m_oldHome);
+}
+
+QString TestEnvironment::trashFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
 }
 
 QString TestEnvironment::settingsFile() const

@@ -14,6 +14,8 @@ public:
     QString root() const { return m_dir.path(); }
     // The settings file the store writes to in this environment.
     QString settingsFile() const;
+    // The desktop's trash of this environment's home.
+    QString trashFolder() const;
     // A fresh empty folder under the root.
     QString makeFolder(const QString &name) const;
     // Writes a file of the given size (bytes of 'x') or content.
@@ -23,4 +25,5 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_oldWorkingDirectory;
+    QByteArray m_oldHome = qgetenv("HOME");
 };
