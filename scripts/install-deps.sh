@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # building
   g++ make cmake ninja-build pkg-config
-  qt6-base-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-image-formats-plugins libqt6svg6 libgl-dev
   libjpeg62-turbo-dev libpng-dev libtiff-dev libgif-dev libimagequant-dev libsane-dev
   libx11-dev libxcb1-dev libx11-xcb-dev
   # testing: X server, independent decoders and converters, fuzzing
@@ -30,11 +30,24 @@ commands=(
   xwininfo:x11-utils xprop:x11-utils clang:clang ninja:ninja-build cmake:cmake
 )
 
-check_commands() {
-  local status=0 entry
+# Qt plugins the program loads at run time, and the package that brings
+# them: without these the SVG window and button icons draw as empty squares.
+plugins=(
+  imageformats/libqsvg.so:libqt6svg6 iconengines/libqsvgicon.so:libqt6svg6
+)
+
+check_installed() {
+  local status=0 entry found
   for entry in "${commands[@]}"; do
     if ! command -v "${entry%%:*}" > /dev/null; then
       echo "Missing program ${entry%%:*}: install the Debian package ${entry#*:}." >&2
+      status=1
+    fi
+  done
+  for entry in "${plugins[@]}"; do
+    found=$(compgen -G "/usr/lib/*/qt6/plugins/${entry%%:*}" || true)
+    if [ -z "$found" ]; then
+      echo "Missing Qt plugin ${entry%%:*}: install the Debian package ${entry#*:}." >&2
       status=1
     fi
   done
@@ -47,7 +60,7 @@ for package in "${packages[@]}"; do
     || missing+=("$package")
 done
 if [ ${#missing[@]} -eq 0 ]; then
-  check_commands
+  check_installed
   exit
 fi
 
@@ -57,4 +70,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 apt-get update
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-check_commands
+check_installed

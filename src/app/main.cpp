@@ -27,6 +27,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pixmoor"));
+    // The icons live in the main window's library; register them before the
+    // first window asks for its icon.
+    Q_INIT_RESOURCE(resources);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pixmoor.svg")));
 
     WidgetPrompter prompter;

@@ -10,9 +10,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QProgressBar>
 #include <QStandardItemModel>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,24 +24,23 @@ struct SpeedButton
     int left;
     const char *hint;
     void (TForm1::*handler)();
-    const char *themeIcon;
-    QStyle::StandardPixmap fallbackIcon;
+    const char *icon;
 };
 
 const SpeedButton SpeedButtons[] = {
-    {&TForm1::MoveButton, "MoveButton", 8, "Move File", &TForm1::Move1Click, "go-next", QStyle::SP_ArrowForward},
-    {&TForm1::CopyButton, "CopyButton", 49, "Copy File", &TForm1::Copy1Click, "edit-copy", QStyle::SP_FileIcon},
-    {&TForm1::DeleteButton, "DeleteButton", 90, "Delete File", &TForm1::Delete1Click, "edit-delete", QStyle::SP_TrashIcon},
-    {&TForm1::RenameButton, "RenameButton", 131, "Rename File", &TForm1::Rename1Click, "edit-rename", QStyle::SP_FileDialogDetailedView},
-    {&TForm1::SearchButton, "SearchButton", 172, "Search", &TForm1::Search2Click, "edit-find", QStyle::SP_FileDialogContentsView},
-    {&TForm1::PrintButton, "PrintButton", 213, "Print Thumb Nails", &TForm1::PrintButtonClick, "document-print", QStyle::SP_FileDialogListView},
-    {&TForm1::PrintSetUpButton, "PrintSetUpButton", 254, "Printer Set Up", &TForm1::PrintsetUp1Click, "document-properties", QStyle::SP_FileDialogInfoView},
-    {&TForm1::ViewButton, "ViewButton", 295, "View Full Image", &TForm1::ViewButtonClick, "zoom-original", QStyle::SP_DesktopIcon},
-    {&TForm1::ClipBoardButton, "ClipBoardButton", 336, "Copy Image To Clipboard", &TForm1::ToClipboard1Click, "edit-paste", QStyle::SP_DialogSaveButton},
-    {&TForm1::ThumbSizeButton, "ThumbSizeButton", 377, "Thumb Size", &TForm1::ThumbSize1Click, "zoom-fit-best", QStyle::SP_TitleBarMaxButton},
-    {&TForm1::HelpButton, "HelpButton", 418, "Help", &TForm1::Help2Click, "help-contents", QStyle::SP_DialogHelpButton},
-    {&TForm1::StopButton, "StopButton", 459, "Stop Process", &TForm1::StopButtonClick, "process-stop", QStyle::SP_BrowserStop},
-    {&TForm1::ExitButton, "ExitButton", 500, "Exit Pixmoor", &TForm1::Exit1Click, "application-exit", QStyle::SP_DialogCloseButton},
+    {&TForm1::MoveButton, "MoveButton", 8, "Move File", &TForm1::Move1Click, ":/icons/move.svg"},
+    {&TForm1::CopyButton, "CopyButton", 49, "Copy File", &TForm1::Copy1Click, ":/icons/copy.svg"},
+    {&TForm1::DeleteButton, "DeleteButton", 90, "Delete File", &TForm1::Delete1Click, ":/icons/delete.svg"},
+    {&TForm1::RenameButton, "RenameButton", 131, "Rename File", &TForm1::Rename1Click, ":/icons/rename.svg"},
+    {&TForm1::SearchButton, "SearchButton", 172, "Search", &TForm1::Search2Click, ":/icons/search.svg"},
+    {&TForm1::PrintButton, "PrintButton", 213, "Print Thumb Nails", &TForm1::PrintButtonClick, ":/icons/print.svg"},
+    {&TForm1::PrintSetUpButton, "PrintSetUpButton", 254, "Printer Set Up", &TForm1::PrintsetUp1Click, ":/icons/printsetup.svg"},
+    {&TForm1::ViewButton, "ViewButton", 295, "View Full Image", &TForm1::ViewButtonClick, ":/icons/view.svg"},
+    {&TForm1::ClipBoardButton, "ClipBoardButton", 336, "Copy Image To Clipboard", &TForm1::ToClipboard1Click, ":/icons/clipboard.svg"},
+    {&TForm1::ThumbSizeButton, "ThumbSizeButton", 377, "Thumb Size", &TForm1::ThumbSize1Click, ":/icons/thumbsize.svg"},
+    {&TForm1::HelpButton, "HelpButton", 418, "Help", &TForm1::Help2Click, ":/icons/help.svg"},
+    {&TForm1::StopButton, "StopButton", 459, "Stop Process", &TForm1::StopButtonClick, ":/icons/stop.svg"},
+    {&TForm1::ExitButton, "ExitButton", 500, "Exit Pixmoor", &TForm1::Exit1Click, ":/icons/exit.svg"},
 };
 
 struct FilterButton
@@ -115,10 +114,12 @@ QFrame *TForm1::createSpeedBar()
 {
     Panel2 = panel(this, "Panel2", QFrame::Raised);
     Panel2->setFixedHeight(50);
+    // The icons are built into this static library, whose resources register
+    // only when asked to.
+    Q_INIT_RESOURCE(resources);
     for (const SpeedButton &entry : SpeedButtons) {
         QToolButton *button = toolButton(Panel2, entry.name, entry.hint, QRect(entry.left, 5, 40, 40));
-        button->setIcon(QIcon::fromTheme(QString::fromLatin1(entry.themeIcon),
-                                         style()->standardIcon(entry.fallbackIcon)));
+        button->setIcon(QIcon(QString::fromLatin1(entry.icon)));
         button->setIconSize(QSize(28, 28));
         connect(button, &QToolButton::clicked, this, entry.handler);
         this->*entry.member = button;
@@ -146,9 +147,9 @@ QFrame *TForm1::createFilterBar()
 
     m_viewButtons = new QButtonGroup(this);
     ListButton = toolButton(Panel1, "ListButton", "List View", QRect(349, 5, 30, 25));
-    ListButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ListButton->setIcon(QIcon(QStringLiteral(":/icons/listview.svg")));
     IcoButton = toolButton(Panel1, "IcoButton", "Icon View", QRect(380, 5, 30, 25));
-    IcoButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    IcoButton->setIcon(QIcon(QStringLiteral(":/icons/iconview.svg")));
     for (QToolButton *button : {ListButton, IcoButton}) {
         button->setCheckable(true);
         m_viewButtons->addButton(button);

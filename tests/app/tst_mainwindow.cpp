@@ -34,11 +34,45 @@ private slots:
     void closingDuringABuildStopsItThenSaves();
     void selectAllAndLaunch();
     void hintsReachPanelTwo();
+    void buttonsDrawTheirOwnIcons();
+    void disabledButtonIconsLoseTheirColour();
 
 private:
     static QString headerFiles(TForm1 &form)
     {
         return form.HeaderControl1->model()->headerData(1, Qt::Horizontal).toString();
+    }
+    static QList<QToolButton *> speedButtons(TForm1 &form)
+    {
+        QList<QToolButton *> buttons;
+        for (const char *name : {"MoveButton", "CopyButton", "DeleteButton", "RenameButton", "SearchButton",
+                                 "PrintButton", "PrintSetUpButton", "ViewButton", "ClipBoardButton",
+                                 "ThumbSizeButton", "HelpButton", "StopButton", "ExitButton"})
+            buttons << form.Panel2->findChild<QToolButton *>(name);
+        return buttons;
+    }
+    // Share of pixels with any coverage at all.
+    static double coverage(const QImage &image)
+    {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        qsizetype drawn = 0;
+        for (int y = 0; y < argb.height(); ++y)
+            for (int x = 0; x < argb.width(); ++x)
+                drawn += qAlpha(argb.pixel(x, y)) > 0;
+        return double(drawn) / (qsizetype(argb.width()) * argb.height());
+    }
+    // The most saturated visible pixel, 0 to 255.
+    static int strongestColour(const QImage &image)
+    {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        int strongest = 0;
+        for (int y = 0; y < argb.height(); ++y)
+            for (int x = 0; x < argb.width(); ++x) {
+                const QColor colour = QColor::fromRgba(argb.pixel(x, y));
+                if (colour.alpha() > 128)
+                    strongest = qMax(strongest, colour.hsvSaturation());
+            }
+        return strongest;
     }
 };
 
@@ -355,6 +389,56 @@ void TestMainWindow::hintsReachPanelTwo()
     QCOMPARE(form.StatusBar1->panelText(1), QString("  "));
     form.action("Sorted1")->showStatusText(form.menuBar());
     QCOMPARE(form.StatusBar1->panelText(1), QString("  Display Alphabetically"));
+}
+
+void TestMainWindow::buttonsDrawTheirOwnIcons()
+{
+    MainWindowFixture f;
+    TForm1 &form = f.create();
+    const QList<QToolButton *> speed = speedButtons(form);
+    QVERIFY(!speed.contains(nullptr));
+    QCOMPARE(form.Panel2->findChildren<QToolButton *>().size(), speed.size());
+
+    QList<QImage> speedImages;
+    for (QToolButton *button : speed + QList<QToolButton *>{form.ListButton, form.IcoButton}) {
+        const QByteArray name = button->objectName().toLatin1();
+        QVERIFY2(!button->icon().isNull(), name);
+        // Drawn at the screen's own resolution, not a 1x picture scaled up.
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QPixmap pixmap = button->icon().pixmap(QSize(28, 28), ratio);
+            QVERIFY2(!pixmap.isNull(), name);
+            QCOMPARE(pixmap.size(), QSize(28, 28) * ratio);
+            QCOMPARE(pixmap.devicePixelRatio(), ratio);
+            QVERIFY2(coverage(pixmap.toImage()) > 0.2, name);
+        }
+        if (speed.contains(button))
+            speedImages << button->icon().pixmap(QSize(28, 28), 1.0).toImage();
+    }
+    for (qsizetype i = 0; i < speedImages.size(); ++i)
+        for (qsizetype j = i + 1; j < speedImages.size(); ++j)
+            QVERIFY2(speedImages[i] != speedImages[j],
+                     qPrintable(speed[i]->objectName() + " looks like " + speed[j]->objectName()));
+    QVERIFY(form.ListButton->icon().pixmap(16, 16).toImage() != form.IcoButton->icon().pixmap(16, 16).toImage());
+}
+
+void TestMainWindow::disabledButtonIconsLoseTheirColour()
+{
+    MainWindowFixture f;
+    TForm1 &form = f.create();
+    for (QToolButton *button : speedButtons(form)) {
+        const QByteArray name = button->objectName().toLatin1();
+        const QIcon icon = button->icon();
+        QVERIFY2(strongestColour(icon.pixmap(QSize(28, 28), 1.0).toImage()) > 100, name);
+        const QImage disabled = icon.pixmap(QSize(28, 28), 1.0, QIcon::Disabled).toImage();
+        QVERIFY2(coverage(disabled) > 0.2, name);
+        QVERIFY2(strongestColour(disabled) < 40, name);
+    }
+    // And so does the button on screen.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(strongestColour(form.DeleteButton->grab().toImage()) > 100);
+    form.DeleteButton->setEnabled(false);
+    QVERIFY(strongestColour(form.DeleteButton->grab().toImage()) < 40);
 }
 
 QTEST_MAIN(TestMainWindow)
