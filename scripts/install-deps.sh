@@ -13,7 +13,7 @@ packages=(
   xvfb xauth fonts-dejavu-core openbox xdotool x11-apps x11-utils
   imagemagick libmagickcore-6.q16-6-extra graphicsmagick libjpeg-turbo-progs libtiff-tools
   libwmf-bin emf2svg librsvg2-bin poppler-utils sane-utils binutils-mingw-w64-i686
-  clang libclang-rt-14-dev
+  desktop-file-utils clang libclang-rt-14-dev
 )
 
 # Every program a test or a script runs, and the package that brings it.
@@ -28,6 +28,7 @@ commands=(
   scanimage:sane-utils i686-w64-mingw32-windres:binutils-mingw-w64-i686
   Xvfb:xvfb xvfb-run:xvfb openbox:openbox xdotool:xdotool
   xwininfo:x11-utils xprop:x11-utils clang:clang ninja:ninja-build cmake:cmake
+  desktop-file-validate:desktop-file-utils
 )
 
 # Qt plugins the program loads at run time, and the package that brings

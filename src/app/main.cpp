@@ -77,6 +77,8 @@ int main(int argc, char *argv[])
                        .printOptions = &form10,
                        .search = &form11});
     imagelib::setScannerBackend(std::make_unique<SaneScannerBackend>());
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        form1.openAtStart(arguments.at(1));
     form1.show();
     return QApplication::exec();
 }

@@ -29,7 +29,7 @@ QString startFolder(const QString &stored)
 }
 } // namespace
 
-StoredOptions readStoredOptions(const SettingsStore &store, const QString &programDir)
+StoredOptions readStoredOptions(const SettingsStore &store, const QString &firstFolder)
 {
     StoredOptions o;
     o.thumbWidth = clampedInteger(store, Main, "ThumbSizew", 70, o.MinThumbSize, o.MaxThumbSize);
@@ -45,7 +45,7 @@ StoredOptions readStoredOptions(const SettingsStore &store, const QString &progr
                   != QLatin1String("Normal");
     o.windowWidth = clampedInteger(store, Window, "WindowWidth", 570, MinWindowSide, MaxWindowSide);
     o.windowHeight = clampedInteger(store, Window, "WindowHeight", 450, MinWindowSide, MaxWindowSide);
-    o.directory = startFolder(store.readString(Main, QStringLiteral("Directory"), programDir));
+    o.directory = startFolder(store.readString(Main, QStringLiteral("Directory"), firstFolder));
     return o;
 }
 

@@ -28,9 +28,9 @@ struct StoredOptions
 };
 
 // Reads every value in the stored order; missing or unreadable values give
-// the defaults above ("Directory" defaults to programDir), out-of-range
+// the defaults above ("Directory" defaults to firstFolder), out-of-range
 // sizes are pulled into range.
-StoredOptions readStoredOptions(const SettingsStore &store, const QString &programDir);
+StoredOptions readStoredOptions(const SettingsStore &store, const QString &firstFolder);
 
 // Writes every value in the stored order, booleans as 1 and 0.
 void writeStoredOptions(SettingsStore &store, const StoredOptions &options);

@@ -7,6 +7,8 @@
 #include "app/newstat.h"
 #include "app/storedoptions.h"
 #include "browse/dirtree.h"
+#include "browse/filegatherer.h"
+#include "imaging/formats.h"
 #include "browse/imagelistview.h"
 #include "browse/thumbnailmaker.h"
 #include "dialogs/dialogparts.h"
@@ -22,6 +24,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolButton>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -68,7 +73,8 @@ void TForm1::FormCreate()
     state.ProgramDir = programDirectory();
     state.WindowsDir = privateTempDirectory();
     SettingsStore store;
-    const StoredOptions options = readStoredOptions(store, state.ProgramDir);
+    // A first run starts in the user's pictures, not in the program's folder.
+    const StoredOptions options = readStoredOptions(store, picturesDirectory());
     store.close();
     applyStoredOptions(options);
     state.FirstActivation = true;
@@ -134,6 +140,38 @@ void TForm1::FormActivate()
     repaint();
     letMessagesRun();
     DirTree1->setDirectory(state.StartDir);
+    if (!m_selectAtStart.isEmpty())
+        ListView1->select(m_selectAtStart);
+    if (!m_startProblem.isEmpty())
+        setStatus(m_startProblem);
+}
+
+void TForm1::openAtStart(const QString &argument)
+{
+    const QFileInfo given(argument);
+    const imagelib::FormatEntry *format = imagelib::formatOfFile(given.fileName());
+    if (given.isDir() && given.isReadable() && given.isExecutable()) {
+        state.StartDir = given.absoluteFilePath();
+    } else if (given.isFile() && given.isReadable() && format) {
+        state.StartDir = given.absolutePath();
+        m_selectAtStart = given.fileName();
+        // The list shows the file's own type.
+        const QString type = QString::fromLatin1(format->extension);
+        Image1->actions().at(imageTypes().indexOf(type))->setChecked(true);
+        filterButton(type)->setChecked(true);
+        state.ImageType = type;
+    } else {
+        const QString why = !given.exists()       ? QStringLiteral("no such file or folder")
+                            : !given.isReadable() ? QStringLiteral("permission denied")
+                                                  : QStringLiteral("not an image file");
+        m_startProblem = QStringLiteral("Cannot open ") + argument + QStringLiteral(": ") + why;
+    }
+}
+
+void TForm1::rereadFolder()
+{
+    DirTree1->rereadCurrentNode();
+    UpdateListbox();
 }
 
 void TForm1::FormClose()

@@ -102,6 +102,12 @@ public:
 
     // Hands over the other windows and dialogs (unit1_parts.cpp).
     void attachParts(const MainWindowParts &parts);
+    // The folder or image file given on the command line: this run starts
+    // there (a file's folder with the file selected) instead of the stored
+    // folder. What cannot be opened is said in the status bar once shown.
+    void openAtStart(const QString &argument);
+    // F5: the current folder read again, its tree node and its list.
+    void rereadFolder();
 
     // Handlers of this window.
     void FormCreate();
@@ -215,6 +221,8 @@ private:
     Prompter &m_prompter;
     Shell &m_shell;
     int m_thumbnailThreads = 0;
+    QString m_selectAtStart;     // file name to select after the first list build
+    QString m_startProblem;      // why the command line's argument was not opened
     std::unique_ptr<ThumbnailPipeline> m_thumbnails;
     QStandardItemModel *m_headerSections = nullptr;
     QButtonGroup *m_filterButtons = nullptr;

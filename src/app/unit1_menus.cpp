@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace {
@@ -201,6 +202,8 @@ void TForm1::runCommand(void (TForm1::*handler)())
 // options in the program's state.
 void TForm1::bindHandlers()
 {
+    auto *reread = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(reread, &QShortcut::activated, this, [this] { runCommand(&TForm1::rereadFolder); });
     const std::pair<const char *, bool ProgramState::*> options[] = {
         {"NoStop1", &ProgramState::NoStop},
         {"NoThumbs1", &ProgramState::NoThumbs},

@@ -7,6 +7,7 @@
 #include "platform/volumeroots.h"
 
 #include <QCollator>
+#include <utility>
 #include <QDir>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -115,6 +116,20 @@ void TDirTree::expandNode(QTreeWidgetItem *node)
     if (folders.empty())
         node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
     setUpdatesEnabled(true);
+}
+
+void TDirTree::rereadCurrentNode()
+{
+    QTreeWidgetItem *node = currentItem();
+    if (!node)
+        return;
+    const bool open = node->isExpanded();
+    const bool building = std::exchange(m_building, true);
+    qDeleteAll(node->takeChildren());
+    node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    expandNode(node);
+    node->setExpanded(open);
+    m_building = building;
 }
 
 void TDirTree::collapseNode(QTreeWidgetItem *node)

@@ -41,6 +41,8 @@ public:
     static QString NodePath(const QTreeWidgetItem *node);
     // Adds a folder node called name as the last child of parent.
     QTreeWidgetItem *addFolderNode(QTreeWidgetItem *parent, const QString &name);
+    // Reads the current node's folders again, as they are on the disk now.
+    void rereadCurrentNode();
 
     // Files dragged over a folder highlight it; dropping them there raises
     // filesDropped with the folder's path.

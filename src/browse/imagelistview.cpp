@@ -246,6 +246,15 @@ void ImageListView::removeSelected()
     }
 }
 
+void ImageListView::select(const QString &caption)
+{
+    const QModelIndex index = m_sorter->mapFromSource(m_items->index(sourceRowOf(caption), 0));
+    if (!index.isValid())
+        return;
+    m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    activeView()->scrollTo(index);
+}
+
 void ImageListView::deselect(const QList<int> &rows)
 {
     for (int row : rows) {

@@ -46,6 +46,8 @@ public:
     // Every item in the order the view shows them.
     QList<Row> rows() const;
     void selectAll();
+    // Selects the item of that caption alone and makes it current.
+    void select(const QString &caption);
     // Tells the views that the image lists changed size.
     void picturesResized();
 

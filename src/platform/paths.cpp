@@ -1,4 +1,6 @@
 #include "platform/paths.h"
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,4 +35,10 @@ QString setWorkingDirectory(const QString &folder)
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text.isEmpty() ? QStringLiteral("Cannot open folder") : text;
+}
+
+QString picturesDirectory()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }

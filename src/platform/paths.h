@@ -18,5 +18,8 @@ QString workingDirectory();
 // for the reason ("No such file or directory"); on success an empty string.
 QString setWorkingDirectory(const QString &folder);
 
+// The user's pictures folder (XDG user dirs); the home folder when there is none.
+QString picturesDirectory();
+
 // folder with the native separator at its end, unless it has one already.
 QString withTrailingSeparator(const QString &folder);

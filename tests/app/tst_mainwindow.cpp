@@ -5,16 +5,21 @@
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidgetItem>
+#include <unistd.h>
 
 class TestMainWindow : public QObject
 {
@@ -22,6 +27,9 @@ class TestMainWindow : public QObject
 private slots:
     void firstRun();
     void firstActivationOpensTheStartFolder();
+    void argumentChoosesWhereToStart_data();
+    void argumentChoosesWhereToStart();
+    void f5ReadsTheFolderAgain();
     void closeWritesAllSettings();
     void storedOptionsShapeTheWindow();
     void minimizedIsStoredAsMaximized();
@@ -79,6 +87,9 @@ private:
 void TestMainWindow::firstRun()
 {
     MainWindowFixture f;
+    // The user's pictures folder, not the program's.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QVERIFY(QDir().mkpath(pictures));
     TForm1 &form = f.create();
     QCOMPARE(form.windowTitle(), QString("Pixmoor"));
     QCOMPARE(form.size(), QSize(570, 450));
@@ -95,7 +106,7 @@ void TestMainWindow::firstRun()
     QVERIFY(!form.action("NoThumbs1")->isChecked());
     QVERIFY(!form.action("MaximumSize1")->isChecked());
     QCOMPARE(form.state.MaxSizeKB, 100);
-    QCOMPARE(form.state.StartDir, form.state.ProgramDir);
+    QCOMPARE(form.state.StartDir, pictures);
     QVERIFY(form.state.ProgramDir.endsWith('/'));
     QVERIFY(form.action("BMP1")->isChecked());
     QVERIFY(form.filterButton("bmp")->isChecked());
@@ -119,6 +130,74 @@ void TestMainWindow::firstActivationOpensTheStartFolder()
     form.FormActivate();
     QCOMPARE(form.ListView1->count(), 2);
     QVERIFY(f.prompter.shown.isEmpty());
+}
+
+void TestMainWindow::argumentChoosesWhereToStart_data()
+{
+    QTest::addColumn<QString>("argument");   // relative to the environment's root
+    QTest::addColumn<QString>("folder");     // where the list then is
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("folder") << "given" << "given" << QStringList{"a.bmp"} << QStringList() << "Finished";
+    QTest::newRow("image file") << "given/p.jpg" << "given" << QStringList{"locked.jpg", "p.jpg"} << QStringList{"p.jpg"}
+                                << "Finished";
+    QTest::newRow("missing") << "given/gone.jpg" << "stored" << QStringList{"s.bmp"} << QStringList()
+                             << "Cannot open ROOT/given/gone.jpg: no such file or folder";
+    QTest::newRow("not an image") << "given/notes.txt" << "stored" << QStringList{"s.bmp"} << QStringList()
+                                  << "Cannot open ROOT/given/notes.txt: not an image file";
+    if (::geteuid() != 0)   // the superuser reads every file
+        QTest::newRow("unreadable") << "given/locked.jpg" << "stored" << QStringList{"s.bmp"} << QStringList()
+                                    << "Cannot open ROOT/given/locked.jpg: permission denied";
+}
+
+// The command line's folder or file is where this run starts; the stored
+// folder stays what it was.
+void TestMainWindow::argumentChoosesWhereToStart()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, selected);
+    QFETCH(QString, status);
+    MainWindowFixture f;
+    const QString given = f.folderWith("given", {"a.bmp", "p.jpg", "notes.txt", "locked.jpg"});
+    QVERIFY(QFile::setPermissions(given + "/locked.jpg", QFileDevice::Permissions()));
+    const QString stored = f.folderWith("stored", {"s.bmp"});
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "KVTL").setValue("Main/Directory", stored);
+    TForm1 &form = f.create();
+    const QString root = f.env.root();
+    form.openAtStart(root + "/" + argument);
+    form.FormActivate();
+    QCOMPARE(QFileInfo(form.state.CurrentDir).canonicalFilePath(), QFileInfo(root + "/" + folder).canonicalFilePath());
+    QStringList captions = form.ListView1->captions();
+    captions.sort();
+    QCOMPARE(captions, listed);
+    QCOMPARE(form.ListView1->selectedCaptions(), selected);
+    QCOMPARE(form.StatusBar1->panelText(1), QString(status).replace("ROOT", root));
+    QVERIFY(f.prompter.shown.isEmpty());   // no box before the window shows
+}
+
+void TestMainWindow::f5ReadsTheFolderAgain()
+{
+    MainWindowFixture f;
+    const QString folder = f.folderWith("pics", {"a.bmp"});
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "KVTL").setValue("Main/Directory", folder);
+    TForm1 &form = f.create();
+    form.FormActivate();
+    QCOMPARE(form.ListView1->captions(), QStringList{"a.bmp"});
+    TestEnvironment::writeFile(folder + "/b.bmp", 10);
+    QDir(folder).mkdir("later");
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F5);
+    QCOMPARE(form.ListView1->captions(), (QStringList{"a.bmp", "b.bmp"}));
+    QTreeWidgetItem *node = form.DirTree1->currentItem();
+    QStringList children;
+    for (int i = 0; i < node->childCount(); ++i)
+        children << node->child(i)->text(0);
+    QCOMPARE(children, QStringList{"later"});
 }
 
 void TestMainWindow::closeWritesAllSettings()
