@@ -19,6 +19,7 @@ struct StoredOptions
     bool reportView = false;
     bool noStop = false;
     bool sorted = false;
+    bool keepProportions = false;
     bool sizeLimitEnabled = false;
     int sizeLimitKB = 100;
     QString directory;

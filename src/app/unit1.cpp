@@ -91,6 +91,7 @@ void TForm1::applyStoredOptions(const StoredOptions &options)
         setReportView(true);
     action(QStringLiteral("NoStop1"))->setChecked(options.noStop);
     action(QStringLiteral("Sorted1"))->setChecked(options.sorted);
+    action(QStringLiteral("KeepProportions1"))->setChecked(options.keepProportions);
     ListView1->setSorted(options.sorted);
     state.MaxSizeEnabled = options.sizeLimitEnabled;
     state.MaxSizeKB = options.sizeLimitKB;
@@ -116,6 +117,7 @@ StoredOptions TForm1::currentOptions() const
     o.reportView = !isIconView();
     o.noStop = state.NoStop;
     o.sorted = state.Sorted;
+    o.keepProportions = state.KeepProportions;
     o.sizeLimitEnabled = state.MaxSizeEnabled;
     o.sizeLimitKB = state.MaxSizeKB;
     o.directory = workingDirectory();

@@ -142,6 +142,8 @@ public:
     void List1Click();
     void ListButtonClick();
     void Sorted1Click();
+    // The thumbnails keep each picture's proportions, or fill their cells.
+    void KeepProportions1Click();
 
     // Components, named as in the window design.
     QFrame *Panel2 = nullptr;

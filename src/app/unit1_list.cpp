@@ -171,6 +171,11 @@ void TForm1::ListButtonClick()
     UpdateListbox();
 }
 
+void TForm1::KeepProportions1Click()
+{
+    UpdateListbox();
+}
+
 void TForm1::Sorted1Click()
 {
     ListView1->setSorted(state.Sorted);

@@ -69,6 +69,7 @@ const Item ViewItems[] = {
     {"List1", "&List", "", "List View", 29, &TForm1::List1Click},
     {"Refresh1", "&Refresh", "", "Update Display", 28, &TForm1::Refresh1Click},
     {"Sorted1", "&Sorted", "", "Display Alphabetically", 30, &TForm1::Sorted1Click},
+    {"KeepProportions1", "&Keep Proportions", "", "Keep Each Picture's Proportions", 30, &TForm1::KeepProportions1Click},
     Separator,
     {"Fonts1", "&Fonts", "", "Display Fonts", 12, &TForm1::Fonts1Click},
     Separator,
@@ -85,7 +86,7 @@ const Item HelpItems[] = {
     {"UsingHelp1", "&Using Help", "", "Using Help Files", 32, &TForm1::UsingHelp1Click},
 };
 
-const char *const CheckableItems[] = {"List1", "Sorted1", "NoStop1", "MaximumSize1",
+const char *const CheckableItems[] = {"List1", "Sorted1", "KeepProportions1", "NoStop1", "MaximumSize1",
                                       "NoThumbs1", "ShowHints1"};
 
 const Item PopupExit{"", "E&xit", "", "Exit Pixmoor", 0, &TForm1::Exit1Click};
@@ -209,6 +210,7 @@ void TForm1::bindHandlers()
         {"NoThumbs1", &ProgramState::NoThumbs},
         {"ShowHints1", &ProgramState::ShowTips},
         {"Sorted1", &ProgramState::Sorted},
+        {"KeepProportions1", &ProgramState::KeepProportions},
     };
     for (const auto &[name, option] : options) {
         QAction *item = action(QString::fromLatin1(name));

@@ -33,6 +33,7 @@ void TForm1::startThumbnails(const QStringList &fileList)
     ThumbnailRequest request;
     request.size = isIconView() ? ImageList1.size() : ImageList2.size();
     request.depth = imagelib::screenDepthClass(depth());
+    request.keepProportions = state.KeepProportions;
     m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, request, m_thumbnailThreads);
 }
 

@@ -22,6 +22,7 @@ Source loadPicture(const QString &path, const ThumbnailRequest &request, Picture
     options.depth = request.depth;
     options.dither = request.dither;
     options.atLeast = request.size;
+    options.keepAspect = request.keepProportions;
     QImage image;
     if (!imagelib::succeeded(imagelib::readImage(path, reader->format, options, image)))
         return Source::Unreadable;
@@ -56,7 +57,7 @@ QImage makeThumbnail(const QString &path, const ThumbnailRequest &request)
 {
     Picture picture;
     const Source source = loadPicture(path, request, &picture);
-    QImage thumbnail = renderThumbnail(picture, request.size);
+    QImage thumbnail = renderThumbnail(picture, request.size, {request.keepProportions});
     if (source == Source::Unreadable)
         writeError(thumbnail);
     return withWhiteTransparent(thumbnail);

@@ -15,6 +15,7 @@ struct ThumbnailRequest
     QSize size{70, 70};
     int depth = 24;       // colour depth asked of the raster readers
     bool dither = true;
+    bool keepProportions = false;   // see ThumbnailFit
 };
 
 // The thumbnail of the file at path, drawn on white: a raster picture

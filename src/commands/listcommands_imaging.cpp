@@ -140,7 +140,8 @@ void ListCommands::printSheet()
         {
             const BusyScope busy(m_window, BusyKind::SheetPrint);
             ListSheet sheet(m_window);
-            const SheetRequest request{options, thumbSize(), m_window.selection().folder, tempFolder()};
+            const SheetRequest request{options, thumbSize(), m_window.selection().folder, tempFolder(),
+                                       m_services.state && m_services.state->KeepProportions};
             printed = printThumbnailSheet(sink, request, sheet, m_prompter);
         }
         m_window.setGauge(0);

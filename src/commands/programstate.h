@@ -23,4 +23,5 @@ struct ProgramState
     bool NoThumbs = false;
     bool ShowTips = true;
     bool Sorted = true;
+    bool KeepProportions = false;
 };

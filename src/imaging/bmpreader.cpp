@@ -418,7 +418,8 @@ Result decodeBmp(Bytes in, const ReadOptions &options, QImage &out)
     const bool indexed = h.bitCount <= 8;
     const QImage::Format format = indexed ? QImage::Format_Indexed8
                                   : h.alpha.bits ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    const Sampling sampling(int(h.width), int(h.height), options.atLeast);
+    const Sampling sampling(int(h.width), int(h.height),
+                            samplingTarget(int(h.width), int(h.height), options.atLeast, options.keepAspect));
     QImage image(sampling.size(), format);
     if (image.isNull())
         return OutOfMemory;

@@ -170,7 +170,7 @@ Result decodeGif(Bytes in, const ReadOptions &options, QImage &out)
     const ColorMapObject *map = gif->Image.ColorMap ? gif->Image.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount <= 0)
         return BadFormat;
-    const Sampling sampling(width, height, options.atLeast);
+    const Sampling sampling(width, height, samplingTarget(width, height, options.atLeast, options.keepAspect));
     QImage image(sampling.size(), QImage::Format_Indexed8);
     if (image.isNull())
         return OutOfMemory;

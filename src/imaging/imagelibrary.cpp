@@ -188,7 +188,8 @@ Result readImageData(const uchar *data, qint64 size, FileFormat format, const Re
     // would otherwise quantise megapixels for a 70 x 70 thumbnail. JPEG's
     // DCT scaling already averaged its pixels, and keeps that size.
     if (format != FileFormat::Jpeg)
-        decoded = sampleImage(decoded, options.atLeast);
+        decoded = sampleImage(decoded, samplingTarget(decoded.width(), decoded.height(), options.atLeast,
+                                                      options.keepAspect));
     out = convertToDepth(decoded, options.depth, options.dither);
     if (out.isNull())
         return OutOfMemory;

@@ -78,6 +78,9 @@ struct ReadOptions
     // least this large in both directions (JPEG DCT scaling, sampled rows);
     // the caller stretches it further. Invalid: full size.
     QSize atLeast;
+    // With atLeast: the picture is reduced evenly in both directions, only
+    // as far as its proportions fitted into atLeast allow.
+    bool keepAspect = false;
     Limits limits;
     // Turn JPEG pictures upright by their orientation tag. Pictures inside
     // metafiles are drawn as stored, as the system that wrote them does.

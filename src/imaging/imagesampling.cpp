@@ -1,5 +1,6 @@
 #include "imaging/imagesampling.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace imagelib {
@@ -25,6 +26,16 @@ Sampling::Sampling(int width, int height, QSize atLeast)
 {
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_targets[size_t(m_rows[i])] = int(i);
+}
+
+QSize samplingTarget(int width, int height, QSize atLeast, bool keepAspect)
+{
+    if (!keepAspect || !atLeast.isValid() || width <= 0 || height <= 0)
+        return atLeast;
+    const double scale = qMin(double(atLeast.width()) / width, double(atLeast.height()) / height);
+    if (scale >= 1)
+        return {};
+    return QSize(qMax(1, int(std::ceil(width * scale))), qMax(1, int(std::ceil(height * scale))));
 }
 
 bool Sampling::reduces() const

@@ -34,6 +34,11 @@ private:
     std::vector<int> m_targets;
 };
 
+// The size a reduced read of a width x height picture aims at: atLeast, or
+// with keepAspect the picture scaled evenly to just cover its proportional
+// fit inside atLeast (invalid, the whole picture, when it already fits).
+QSize samplingTarget(int width, int height, QSize atLeast, bool keepAspect);
+
 // The picture reduced as Sampling describes (any format, palette and
 // resolution kept); the picture itself when nothing is cut.
 QImage sampleImage(const QImage &image, QSize atLeast);

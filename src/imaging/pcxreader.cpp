@@ -223,7 +223,8 @@ Result decodePcx(Bytes in, const ReadOptions &options, QImage &out)
     QList<QRgb> palette;
     if (isIndexed(h) && (result = readPalette(in, h, palette)) != Success)
         return result;
-    const Sampling sampling(int(h.width), int(h.height), options.atLeast);
+    const Sampling sampling(int(h.width), int(h.height),
+                            samplingTarget(int(h.width), int(h.height), options.atLeast, options.keepAspect));
     // A fourth plane of 8 bits is alpha, laid over white like PNG's.
     const QImage::Format format = isIndexed(h)  ? QImage::Format_Indexed8
                                   : h.planes == 4 ? QImage::Format_ARGB32

@@ -234,7 +234,9 @@ Result decodeRows(Reader &r, const ReadOptions &options, QImage &out)
     // Adam7 passes fill rows in several goes: such files are read whole and
     // reduced afterwards.
     const bool interlaced = png_get_interlace_type(r.png, r.info) != PNG_INTERLACE_NONE;
-    const Sampling sampling(int(r.width), int(r.height), interlaced ? QSize() : options.atLeast);
+    const Sampling sampling(int(r.width), int(r.height),
+                            interlaced ? QSize()
+                                       : samplingTarget(int(r.width), int(r.height), options.atLeast, options.keepAspect));
     QImage image(sampling.size(), r.indexedOutput ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
     if (image.isNull())
         return OutOfMemory;

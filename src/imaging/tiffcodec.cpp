@@ -439,7 +439,8 @@ Result decodeTiff(Bytes in, const ReadOptions &options, QImage &out)
         return result;
     if (TIFFIsTiled(tif.get()) && !tilesFitPage(tif.get(), page))
         return BadFormat;
-    const Sampling sampling(int(page.width), int(page.height), options.atLeast);
+    const Sampling sampling(int(page.width), int(page.height),
+                            samplingTarget(int(page.width), int(page.height), options.atLeast, options.keepAspect));
     if (sampling.reduces() && rowsReadableInPlace(tif.get(), page))
         result = readRowsInPlace(tif.get(), in, page, sampling, out);
     else if (keepsIndexes(page))

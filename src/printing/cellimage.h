@@ -13,6 +13,7 @@ struct CellImageRequest
     QSize cell;        // the thumbnail size times the scaling factor
     QSize thumbSize;   // ThumbWidth x ThumbHeight
     QString tempDir;   // where the temporary bitmap goes
+    bool keepProportions = false;   // raster pictures and metafiles keep theirs, centred in the cell
 };
 
 // The picture of the file at path, or a null image when it cannot be made.

@@ -49,7 +49,8 @@ private:
 
     void printItem(const QString &caption)
     {
-        const CellImageRequest cellRequest{m_cellSize, m_request.thumbSize, m_request.tempDir};
+        const CellImageRequest cellRequest{m_cellSize, m_request.thumbSize, m_request.tempDir,
+                                           m_request.keepProportions};
         QImage image = prepareCellImage(QDir(m_request.folder).filePath(caption), cellRequest);
         if (image.isNull()) {
             m_prompter.error(QStringLiteral("Error Creating Thumb Nail For ") + caption);

@@ -26,6 +26,7 @@ struct SheetRequest
     QSize thumbSize{70, 70};
     QString folder;         // captions are file names in this folder
     QString tempDir;        // for the temporary bitmap
+    bool keepProportions = false;  // cells keep each picture's proportions
 };
 
 // Runs the document on sink: false when the printer failed. An image

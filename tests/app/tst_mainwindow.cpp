@@ -212,7 +212,7 @@ void TestMainWindow::closeWritesAllSettings()
         QVERIFY(form.close());
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
-    const QStringList expected{"Main/Directory", "Main/Hints", "Main/List", "Main/MaxSize",
+    const QStringList expected{"Main/Directory", "Main/Hints", "Main/KeepProportions", "Main/List", "Main/MaxSize",
                                "Main/MaxSizeLimit", "Main/NoStop", "Main/Sorted", "Main/ThumbSizeh",
                                "Main/ThumbSizew", "Main/Thumbs", "Window/WindowHeight",
                                "Window/WindowState", "Window/WindowWidth"};

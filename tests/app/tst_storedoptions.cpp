@@ -16,7 +16,7 @@ private slots:
     void outOfRangeValuesArePulledIn();
     void windowStateOtherThanNormalIsMaximized();
     void shortDirectoryGetsSeparator();
-    void writesThirteenValuesAsNumbersAndText();
+    void writesFourteenValuesAsNumbersAndText();
 };
 
 namespace {
@@ -54,7 +54,7 @@ void TestStoredOptions::roundTrip()
     StoredOptions o;
     o.thumbWidth = 25;
     o.thumbHeight = 150;
-    o.showTips = o.noThumbs = o.reportView = o.noStop = o.sorted = o.sizeLimitEnabled = true;
+    o.showTips = o.noThumbs = o.reportView = o.noStop = o.sorted = o.sizeLimitEnabled = o.keepProportions = true;
     o.sizeLimitKB = 500;
     o.directory = "/pictures/2024 summer";
     o.maximized = true;
@@ -68,7 +68,7 @@ void TestStoredOptions::roundTrip()
     const StoredOptions back = readBack();
     QCOMPARE(back.thumbWidth, 25);
     QCOMPARE(back.thumbHeight, 150);
-    QVERIFY(back.showTips && back.noThumbs && back.reportView && back.noStop && back.sorted);
+    QVERIFY(back.showTips && back.noThumbs && back.reportView && back.noStop && back.sorted && back.keepProportions);
     QVERIFY(back.sizeLimitEnabled);
     QCOMPARE(back.sizeLimitKB, 500);
     QCOMPARE(back.directory, o.directory);
@@ -136,7 +136,7 @@ void TestStoredOptions::shortDirectoryGetsSeparator()
     QCOMPARE(readBack().directory, QString("/"));
 }
 
-void TestStoredOptions::writesThirteenValuesAsNumbersAndText()
+void TestStoredOptions::writesFourteenValuesAsNumbersAndText()
 {
     TestEnvironment env;
     {
@@ -144,9 +144,10 @@ void TestStoredOptions::writesThirteenValuesAsNumbersAndText()
         writeStoredOptions(writer, StoredOptions{});
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
-    QCOMPARE(settings.allKeys().size(), 13);
+    QCOMPARE(settings.allKeys().size(), 14);
     settings.beginGroup("Main");
-    QCOMPARE(settings.childKeys().size(), 10);
+    QCOMPARE(settings.childKeys().size(), 11);
+    QCOMPARE(settings.value("KeepProportions").toString(), QString("0"));
     QCOMPARE(settings.value("Sorted").toString(), QString("0"));
     QCOMPARE(settings.value("MaxSize").toString(), QString("100"));
     settings.endGroup();

@@ -42,6 +42,7 @@ class TestThumbnailMaker : public QObject
     Q_OBJECT
 private slots:
     void rasterIsSqueezedToTheWholeThumbnail();
+    void keptProportionsMakeACentredBand();
     void oddThumbSizes();
     void iconSitsTopLeftAtOwnSize();
     void whiteBecomesTransparent();
@@ -153,6 +154,27 @@ void TestThumbnailMaker::pipelineKeepsOrderAndStopsCleanly()
     }
     ThumbnailPipeline halted(paths, {QSize(16, 16), 24, false}, 2);
     QCOMPARE(halted.take(0).size(), QSize(16, 16));
+}
+
+// A 400 x 100 picture in a 70 x 70 cell: a band 70 x 17.5 across the
+// middle, the rest of the cell left transparent.
+void TestThumbnailMaker::keptProportionsMakeACentredBand()
+{
+    TestEnvironment env;
+    const QString path = writeHalves(env, "wide.png", QSize(400, 100));
+    ThumbnailRequest request;
+    request.keepProportions = true;
+    const QImage thumbnail = makeThumbnail(path, request);
+    QCOMPARE(thumbnail.size(), QSize(70, 70));
+    QVERIFY(isTransparent(thumbnail, QRect(0, 0, 70, 26)));
+    QVERIFY(isTransparent(thumbnail, QRect(0, 45, 70, 25)));
+    QCOMPARE(QColor(thumbnail.pixel(10, 35)), QColor(Qt::red));
+    QCOMPARE(QColor(thumbnail.pixel(60, 35)), QColor(Qt::blue));
+    QCOMPARE(QColor(thumbnail.pixel(10, 28)), QColor(Qt::red));
+    QCOMPARE(QColor(thumbnail.pixel(60, 42)), QColor(Qt::blue));
+    // Off, the same picture fills the cell.
+    const QImage stretched = makeThumbnail(path, ThumbnailRequest{});
+    QCOMPARE(QColor(stretched.pixel(10, 2)), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestThumbnailMaker)

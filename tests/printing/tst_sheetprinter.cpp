@@ -2,6 +2,7 @@
 // page texts, failed files and the temporary bitmap.
 #include "platform/pagesink.h"
 #include "printing/pagetexts.h"
+#include "printing/cellimage.h"
 #include "printing/sheetprinter.h"
 #include "printing/tempbitmap.h"
 #include "printtestfiles.h"
@@ -94,6 +95,7 @@ private slots:
     void temporaryBitmapIsAlwaysRemoved();
     void refusedDocumentPrintsNothing();
     void shrinkingListEndsTheRun();
+    void keptProportionsCentreTheCell();
 };
 
 void TestSheetPrinter::defaultCellsAndNames()
@@ -287,6 +289,24 @@ void TestSheetPrinter::shrinkingListEndsTheRun()
     RecordingPageSink sink(A4, 1200);
     QVERIFY(printThumbnailSheet(sink, f.request(), host, f.prompter));
     QCOMPARE(sink.pages[0].images.size(), 1);
+}
+
+// With Keep Proportions a 400 x 100 picture prints as a band across the
+// middle of its cell, on white; without, it fills the cell.
+void TestSheetPrinter::keptProportionsCentreTheCell()
+{
+    SheetFixture f;
+    QImage wide(400, 100, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    const QString path = f.folder + "/wide.png";
+    QVERIFY(wide.save(path));
+    const QImage kept = prepareCellImage(path, {QSize(70, 70), QSize(70, 70), f.temp, true});
+    QCOMPARE(kept.size(), QSize(70, 70));
+    QCOMPARE(QColor(kept.pixel(35, 10)), QColor(Qt::white));
+    QCOMPARE(QColor(kept.pixel(35, 60)), QColor(Qt::white));
+    QCOMPARE(QColor(kept.pixel(2, 35)), QColor(Qt::red));
+    const QImage filled = prepareCellImage(path, {QSize(70, 70), QSize(70, 70), f.temp, false});
+    QCOMPARE(QColor(filled.pixel(35, 10)), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestSheetPrinter)

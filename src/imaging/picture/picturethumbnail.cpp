@@ -2,31 +2,43 @@
 
 #include <QPainter>
 
-QRectF thumbnailTarget(const Picture &picture, const QRect &cell)
+QRectF fittedRect(const QRectF &area, QSizeF picture)
 {
-    switch (picture.kind()) {
-    case Picture::Kind::Metafile:
-        return QRectF(cell.left(), cell.top(), qMax(0, cell.width() - 1), qMax(0, cell.height() - 1));
-    case Picture::Kind::Icon: return QRectF(cell.topLeft(), QSizeF(picture.size()));
-    default: return QRectF(cell);
-    }
+    if (picture.isEmpty() || area.isEmpty())
+        return area;
+    const QSizeF fitted = picture.scaled(area.size(), Qt::KeepAspectRatio);
+    return QRectF(area.topLeft() + QPointF((area.width() - fitted.width()) / 2, (area.height() - fitted.height()) / 2),
+                  fitted);
 }
 
-void drawThumbnail(QPainter &painter, const Picture &picture, const QRect &cell)
+QRectF thumbnailTarget(const Picture &picture, const QRect &cell, ThumbnailFit fit)
+{
+    QRectF area;
+    switch (picture.kind()) {
+    case Picture::Kind::Metafile:
+        area = QRectF(cell.left(), cell.top(), qMax(0, cell.width() - 1), qMax(0, cell.height() - 1));
+        break;
+    case Picture::Kind::Icon: return QRectF(cell.topLeft(), QSizeF(picture.size()));
+    default: area = QRectF(cell);
+    }
+    return fit.keepProportions ? fittedRect(area, QSizeF(picture.size())) : area;
+}
+
+void drawThumbnail(QPainter &painter, const Picture &picture, const QRect &cell, ThumbnailFit fit)
 {
     painter.save();
     painter.setClipRect(cell, Qt::IntersectClip);
-    picture.draw(painter, thumbnailTarget(picture, cell));
+    picture.draw(painter, thumbnailTarget(picture, cell, fit));
     painter.restore();
 }
 
-QImage renderThumbnail(const Picture &picture, QSize size)
+QImage renderThumbnail(const Picture &picture, QSize size, ThumbnailFit fit)
 {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    drawThumbnail(painter, picture, image.rect());
+    drawThumbnail(painter, picture, image.rect(), fit);
     return image;
 }

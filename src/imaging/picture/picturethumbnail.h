@@ -10,11 +10,21 @@
 
 class QPainter;
 
+// With keepProportions, bitmaps and metafiles keep their aspect ratio
+// instead: as large as fits the cell (less the metafile's pixel), centred.
+struct ThumbnailFit
+{
+    bool keepProportions = false;
+};
+
 // The rectangle a picture of this kind is drawn into within cell.
-QRectF thumbnailTarget(const Picture &picture, const QRect &cell);
+QRectF thumbnailTarget(const Picture &picture, const QRect &cell, ThumbnailFit fit = {});
 
 // Draws picture into cell (which the caller has filled white).
-void drawThumbnail(QPainter &painter, const Picture &picture, const QRect &cell);
+void drawThumbnail(QPainter &painter, const Picture &picture, const QRect &cell, ThumbnailFit fit = {});
 
 // A white thumbnail of size with the picture drawn as above.
-QImage renderThumbnail(const Picture &picture, QSize size);
+QImage renderThumbnail(const Picture &picture, QSize size, ThumbnailFit fit = {});
+
+// The largest rectangle of picture's proportions inside area, centred.
+QRectF fittedRect(const QRectF &area, QSizeF picture);
