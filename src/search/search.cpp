@@ -10,6 +10,7 @@
 #include "browse/listtexts.h"
 #include "browse/thumbnailmaker.h"
 #include "dialogs/about.h"
+#include "dialogs/dialogparts.h"
 #include "dialogs/helpcommands.h"
 #include "platform/filesystem.h"
 #include "platform/prompter.h"
@@ -78,6 +79,10 @@ void TForm11::openFor(const QString &folder)
 {
     clearResults();
     PathEdit->setText(withTrailingSeparator(folder));
+    // Centred over the window that opened it the first time; afterwards
+    // where the user put it.
+    if (!std::exchange(m_placed, true))
+        centreOver(this, parentWidget() ? parentWidget()->window() : nullptr);
     show();
     raise();
     activateWindow();

@@ -124,6 +124,7 @@ private:
     Prompter &m_prompter;
     std::unique_ptr<SearchWindowList> m_listWindow;
     bool m_searching = false;
+    bool m_placed = false;
     bool m_stopRequested = false;
     bool m_clearWhenDone = false;
     std::unique_ptr<ThumbnailPipeline> m_thumbnails;

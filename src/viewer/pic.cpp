@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <utility>
 #include <QStatusBar>
 
 TOKBottomDlg::TOKBottomDlg(Prompter &prompter, QWidget *parent) : QMainWindow(parent)
@@ -91,6 +92,9 @@ bool TOKBottomDlg::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         FormActivate();
+    // Centred on the screen when first shown, at the size just taken.
+    if (event->type() == QEvent::Show && !std::exchange(m_placed, true))
+        centreOnScreen(this);
     return QMainWindow::event(event);
 }
 

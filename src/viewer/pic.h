@@ -42,4 +42,5 @@ private:
     QAction *m_printerSetUp = nullptr;
 
     QScrollArea *m_scroller = nullptr;
+    bool m_placed = false;
 };

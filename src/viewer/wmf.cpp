@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <utility>
 
 TForm7::TForm7(QWidget *parent) : QMainWindow(parent)
 {
@@ -61,6 +62,14 @@ void TForm7::createMenus()
     connect(close, &QAction::triggered, this, &QWidget::close);
     addActions({print, toClipboard, separator, close});
     addCloseOnEscape(*this);
+}
+
+// Centred on the screen when first shown; afterwards where the user put it.
+void TForm7::showEvent(QShowEvent *event)
+{
+    if (!std::exchange(m_placed, true))
+        centreOnScreen(this);
+    QMainWindow::showEvent(event);
 }
 
 void TForm7::setHelp(HelpCommands &help)

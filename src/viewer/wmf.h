@@ -29,9 +29,13 @@ public:
     void setHelp(HelpCommands &help);
     void setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void createMenus();
 
     QAction *m_print = nullptr;
     QAction *m_printerSetUp = nullptr;
+    bool m_placed = false;
 };

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -78,6 +79,7 @@ private slots:
     void toClipboardCopiesAndSaysSo();
     void viewerNeverOutgrowsTheScreen();
     void enterViewsAndEscapeCloses();
+    void pictureWindowsOpenCentred();
     void pictureWindowsHaveTheirHelpMenus();
 };
 
@@ -234,6 +236,26 @@ void TestViewer::pictureWindowsHaveTheirHelpMenus()
     QCOMPARE(helpViewer()->currentPage(), int(HelpViewer::UsingHelpPage));
     f.metafileWindow->findChild<QAction *>(QStringLiteral("Searchhelp1"))->trigger();
     QCOMPARE(helpViewer()->Tabs->currentIndex(), 1);
+}
+
+// Both picture windows open centred on the screen, the viewer at the size
+// its picture gives it.
+void TestViewer::pictureWindowsOpenCentred()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp", "m.wmf"});
+    const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const auto offCentre = [&](QWidget *window) {
+        return (window->frameGeometry().center() - middle).manhattanLength();
+    };
+    f.select(form, "a.bmp");
+    form.ViewButtonClick();
+    QVERIFY(f.viewer->isVisible());
+    QVERIFY2(offCentre(f.viewer.get()) <= 2, qPrintable(QString::number(offCentre(f.viewer.get()))));
+    f.select(form, "m.wmf");
+    form.ViewButtonClick();
+    QVERIFY(f.metafileWindow->isVisible());
+    QVERIFY2(offCentre(f.metafileWindow.get()) <= 2, qPrintable(QString::number(offCentre(f.metafileWindow.get()))));
 }
 
 QTEST_MAIN(TestViewer)

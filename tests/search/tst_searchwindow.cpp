@@ -243,6 +243,23 @@ private slots:
                  QStringList({"Search Path Incorrect", "Search Path Incorrect", "No File Type Selected"}));
     }
 
+    // The first opening centres the window over the one that opened it.
+    void opensCentredOverItsOwner()
+    {
+        MainWindowFixture main;
+        TForm1 &form = main.create();
+        form.state.FirstActivation = false;
+        form.show();
+        form.move(20, 30);
+        TForm11 search({.commands = {.prompter = &main.prompter, .files = &systemFileSystem(), .state = &form.state}},
+                       &form);
+        search.openFor(main.env.root());
+        QVERIFY(search.isVisible());
+        const QPoint offset = search.frameGeometry().center() - form.frameGeometry().center();
+        QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        search.hide();
+    }
+
     void mainWindowSearchEmptiesTheList()
     {
         MainWindowFixture main;
