@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -86,6 +87,9 @@ void TOKBottomDlg::showFileName(const QString &name)
 {
     setWindowTitle(name);
     StatusBar1->setText(name);
+    // Another picture in a window already shown takes its size at once.
+    if (isVisible())
+        FormActivate();
 }
 
 bool TOKBottomDlg::event(QEvent *event)
@@ -100,7 +104,12 @@ bool TOKBottomDlg::event(QEvent *event)
 
 void TOKBottomDlg::FormActivate()
 {
-    const QSize chrome(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // Everything the window holds besides the picture (caption bar, menu and
+    // status bars, frames), measured against the scroll area's room without
+    // scroll bars.
+    if (layout())
+        layout()->activate();
+    const QSize chrome = size() - m_scroller->maximumViewportSize();
     QSize wanted = ImageBox1->size() + chrome;
     if (const QScreen *screen = this->screen()) {
         const QSize room = screen->availableGeometry().size() - (frameGeometry().size() - size());

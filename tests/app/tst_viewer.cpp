@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -80,6 +82,7 @@ private slots:
     void viewerNeverOutgrowsTheScreen();
     void enterViewsAndEscapeCloses();
     void pictureWindowsOpenCentred();
+    void viewerShowsTheWholePicture();
     void pictureWindowsHaveTheirHelpMenus();
 };
 
@@ -256,6 +259,35 @@ void TestViewer::pictureWindowsOpenCentred()
     form.ViewButtonClick();
     QVERIFY(f.metafileWindow->isVisible());
     QVERIFY2(offCentre(f.metafileWindow.get()) <= 2, qPrintable(QString::number(offCentre(f.metafileWindow.get()))));
+}
+
+// A picture that fits the screen shows whole, without scroll bars, caption
+// bar, menu and status bar counted; the next picture resizes the window.
+void TestViewer::viewerShowsTheWholePicture()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp"});
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QVERIFY(picture.save(f.folder + "/big.png"));
+    form.UpdateListbox();
+    f.select(form, "big.png");
+    form.ViewButtonClick();
+    QVERIFY(f.viewer->isVisible());
+    QCoreApplication::processEvents();
+    auto *scroller = f.viewer->findChild<QScrollArea *>();
+    QVERIFY(scroller);
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroller->verticalScrollBar()->isVisible());
+    QVERIFY(scroller->viewport()->width() >= 320 && scroller->viewport()->height() >= 240);
+    const QSize large = f.viewer->size();
+
+    f.select(form, "a.bmp");
+    form.ViewButtonClick();
+    QCoreApplication::processEvents();
+    // As small as the picture allows, down to what its menu bar needs.
+    QVERIFY(f.viewer->width() < large.width() && f.viewer->height() < large.height());
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TestViewer)
