@@ -96,13 +96,16 @@ bool parametersUsable(const SANE_Parameters &p)
     return p.bytes_per_line >= (bitsPerLine + 7) / 8;
 }
 
-imagelib::Result readFrame(SANE_Handle handle, Frame &frame, std::atomic<int> &percent)
+imagelib::Result readFrame(SANE_Handle handle, Frame &frame, std::atomic<int> &percent,
+                           const std::atomic_bool &cancelled)
 {
     const SANE_Parameters &p = frame.parameters;
     const qint64 expected = p.lines > 0 ? qint64(p.bytes_per_line) * p.lines : 0;
     const qint64 ceiling = qint64(p.bytes_per_line) * imagelib::Limits().maxSide;
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
     for (;;) {
+        if (cancelled)
+            return imagelib::ScanCancelled;
         SANE_Int length = 0;
         const SANE_Status status =
             sane_read(handle, reinterpret_cast<SANE_Byte *>(buffer.data()), SANE_Int(buffer.size()), &length);
@@ -139,13 +142,14 @@ imagelib::Result startFrame(SANE_Handle handle, Frame &frame)
 }
 
 // One frame for grey or RGB pictures, one per colour for three-pass scanners.
-imagelib::Result readFrames(SANE_Handle handle, QList<Frame> &frames, std::atomic<int> &percent)
+imagelib::Result readFrames(SANE_Handle handle, QList<Frame> &frames, std::atomic<int> &percent,
+                            const std::atomic_bool &cancelled)
 {
     for (int pass = 0; pass < 3; ++pass) {
         Frame frame;
-        imagelib::Result result = startFrame(handle, frame);
+        imagelib::Result result = cancelled ? imagelib::ScanCancelled : startFrame(handle, frame);
         if (imagelib::succeeded(result))
-            result = readFrame(handle, frame, percent);
+            result = readFrame(handle, frame, percent, cancelled);
         if (!imagelib::succeeded(result))
             return result;
         frames.append(frame);
@@ -324,10 +328,12 @@ bool Scanner::setOption(const Option &option, QString *error)
     return status == SANE_STATUS_GOOD;
 }
 
+// Only asks: the scanning thread ends the scan between two reads. Backends
+// need not be safe to cancel from another thread while they read (the test
+// backend answered one such read with "Invalid argument").
 void Scanner::cancel()
 {
     m_cancelled = true;
-    sane_cancel(handleOf(m_handle));
 }
 
 imagelib::Result Scanner::scan(QImage &out, std::atomic<int> &percent)
@@ -335,7 +341,7 @@ imagelib::Result Scanner::scan(QImage &out, std::atomic<int> &percent)
     out = QImage();
     m_cancelled = false;
     QList<Frame> frames;
-    const imagelib::Result result = readFrames(handleOf(m_handle), frames, percent);
+    const imagelib::Result result = readFrames(handleOf(m_handle), frames, percent, m_cancelled);
     // Ends the scan whatever happened, so the device is ready for the next.
     sane_cancel(handleOf(m_handle));
     if (m_cancelled)
