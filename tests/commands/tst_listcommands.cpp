@@ -10,6 +10,7 @@
 #include "fileops/rename.h"
 #include "platform/filesystem.h"
 #include "support/fakeshell.h"
+#include "support/modaldialog.h"
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 
@@ -90,17 +91,6 @@ ListCommandStyle mainStyle()
     return style;
 }
 
-// Handles the next modal dialog of type Dialog once it shows.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog &)> handle)
-{
-    QTimer::singleShot(0, [handle] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
-            handle(*dialog);
-        else
-            whenShown(handle);
-    });
-}
 
 QStringList filesIn(const QString &folder)
 {
@@ -187,7 +177,7 @@ void TestListCommands::moveFromSeveralFoldersKeepsWhatStayed()
     window.select({(one + "/a.bmp").toLower(), (two + "/b.bmp").toLower()});
     m_copyTarget.Edit1->setText("left from before");
     QString offered = "not asked";
-    whenShown<TForm5>([&](TForm5 &dialog) {
+    whenModalShown<TForm5>([&](TForm5 &dialog) {
         offered = dialog.windowTitle() + "|" + dialog.Edit1->text();
         dialog.Edit1->setText(out);
         dialog.Okbutton->click();
@@ -213,7 +203,7 @@ void TestListCommands::copyWithoutTargetSaysSoInTheMainStyle()
     window.folder = folder;
     window.add("a.bmp");
     window.select({"a.bmp"});
-    whenShown<TForm5>([&](TForm5 &dialog) {
+    whenModalShown<TForm5>([&](TForm5 &dialog) {
         dialog.Edit1->setText("new folder");
         dialog.Okbutton->click();
     });
@@ -260,7 +250,7 @@ void TestListCommands::renameKeepsEachListsCaptions()
     names.add("a.bmp");
     names.select({"a.bmp"});
     QString offered;
-    whenShown<TForm4>([&](TForm4 &dialog) {
+    whenModalShown<TForm4>([&](TForm4 &dialog) {
         offered = dialog.Label2->text();
         dialog.Edit1->setText("c.bmp");
         dialog.OkButton->click();

@@ -4,7 +4,7 @@
 #include "convert/convert.h"
 #include "imagebox/imagebox.h"
 #include "viewer/pic.h"
-#include "modaldialog.h"
+#include "support/modaldialog.h"
 #include "picture/metafilewriter.h"
 #include "support/mainwindowfixture.h"
 

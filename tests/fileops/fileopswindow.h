@@ -10,6 +10,7 @@
 #include "fileops/prop.h"
 #include "fileops/rename.h"
 #include "support/mainwindowfixture.h"
+#include "support/modaldialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -52,15 +53,4 @@ struct FileOpsWindow : MainWindowFixture
         }
     }
 
-    // Handles the next modal dialog of type Dialog once it shows.
-    template <typename Dialog>
-    static void whenShown(std::function<void(Dialog &)> handle)
-    {
-        QTimer::singleShot(0, [handle] {
-            if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
-                handle(*dialog);
-            else
-                whenShown(handle);
-        });
-    }
 };

@@ -42,7 +42,7 @@ QStringList filesIn(const QString &folder)
 // Answers the target dialog with text; dressing gets its caption and label.
 void typeTarget(const QString &text, QString *dressing = nullptr)
 {
-    FileOpsWindow::whenShown<TForm5>([=](TForm5 &dialog) {
+    whenModalShown<TForm5>([=](TForm5 &dialog) {
         if (dressing)
             *dressing = dialog.windowTitle() + "|" + dialog.Label1->text();
         dialog.Edit1->setText(text);
@@ -205,21 +205,21 @@ void TestFileCommands::rememberPath()
     TForm1 &form = f.open({"a.bmp"});
     const QString out = f.env.makeFolder("out");
     f.select({"a.bmp"});
-    FileOpsWindow::whenShown<TForm5>([&](TForm5 &dialog) {
+    whenModalShown<TForm5>([&](TForm5 &dialog) {
         dialog.CheckBox1->setChecked(true);
         dialog.Edit1->setText(out);
         dialog.Okbutton->click();
     });
     form.Copy1Click();
     QString shown;
-    FileOpsWindow::whenShown<TForm5>([&](TForm5 &dialog) {
+    whenModalShown<TForm5>([&](TForm5 &dialog) {
         shown = dialog.Edit1->text();
         dialog.CheckBox1->setChecked(false);
         dialog.CancelButton->click();
     });
     form.Copy1Click();
     QCOMPARE(shown, out);
-    FileOpsWindow::whenShown<TForm5>([&](TForm5 &dialog) {
+    whenModalShown<TForm5>([&](TForm5 &dialog) {
         shown = dialog.Edit1->text();
         dialog.Okbutton->click();
     });
@@ -312,7 +312,7 @@ void TestFileCommands::renameThroughTheDialog()
     f.select({"b.bmp", "c.bmp"});
     QString offered;
     f.form4.Edit1->setText("left over");
-    FileOpsWindow::whenShown<TForm4>([&](TForm4 &dialog) {
+    whenModalShown<TForm4>([&](TForm4 &dialog) {
         offered = dialog.Label2->text() + "|" + dialog.Edit1->text();
         dialog.Edit1->setText(newName);
         dialog.OkButton->click();
@@ -371,7 +371,7 @@ void TestFileCommands::keysOnTheList()
     QAbstractItemView *view = form.ListView1->activeView();
     view->setFocus();
     QString asked;
-    FileOpsWindow::whenShown<TForm5>([&](TForm5 &dialog) {
+    whenModalShown<TForm5>([&](TForm5 &dialog) {
         asked = dialog.windowTitle();
         dialog.reject();
     });
@@ -401,7 +401,7 @@ void TestFileCommands::propertiesRoundTrip()
     const int writesBefore = f.files.attributeWrites;
     f.select({"a.bmp"});
     QStringList seen;
-    FileOpsWindow::whenShown<TForm8>([&](TForm8 &dialog) {
+    whenModalShown<TForm8>([&](TForm8 &dialog) {
         seen = {dialog.FileLabel->text(), dialog.SizeLabel->text(), dialog.DirLabel->text()};
         for (QCheckBox *box : {dialog.readonly, dialog.archive, dialog.system, dialog.hidden})
             seen.append(box->isChecked() ? "on" : "off");
@@ -415,12 +415,12 @@ void TestFileCommands::propertiesRoundTrip()
     QCOMPARE(status(form), QString("File Attributes Set"));
 
     form.StatusBar1->setPanelText(1, QString());
-    FileOpsWindow::whenShown<TForm8>([](TForm8 &dialog) { dialog.BitBtn1->click(); });
+    whenModalShown<TForm8>([](TForm8 &dialog) { dialog.BitBtn1->click(); });
     form.Properties2Click();
     QCOMPARE(f.files.attributeWrites, writesBefore + 1);
     QCOMPARE(status(form), QString("File Attributes Set"));
 
-    FileOpsWindow::whenShown<TForm8>([](TForm8 &dialog) {
+    whenModalShown<TForm8>([](TForm8 &dialog) {
         dialog.system->setChecked(true);
         dialog.BitBtn2->click();
     });
@@ -435,7 +435,7 @@ void TestFileCommands::propertiesExplainWhatCannotChange()
     f.files.noExtendedAttributes = true;
     f.select({"a.bmp"});
     QStringList seen;
-    FileOpsWindow::whenShown<TForm8>([&](TForm8 &dialog) {
+    whenModalShown<TForm8>([&](TForm8 &dialog) {
         for (QCheckBox *box : {dialog.readonly, dialog.archive, dialog.system, dialog.hidden})
             seen.append(QString(box->isEnabled() ? "enabled" : "disabled") + ":" + box->toolTip());
         dialog.BitBtn2->click();
@@ -452,7 +452,7 @@ void TestFileCommands::createAndDeleteDirectory()
     QTreeWidgetItem *pics = form.DirTree1->currentItem();
     const QString current = form.state.CurrentDir;
     auto createNamed = [&](const QString &name) {
-        FileOpsWindow::whenShown<TForm13>([name, current](TForm13 &dialog) {
+        whenModalShown<TForm13>([name, current](TForm13 &dialog) {
             if (dialog.PathLabel->text() == current && dialog.PathEdit->text().isEmpty())
                 dialog.PathEdit->setText(name);
             dialog.OkButton->click();
@@ -506,7 +506,7 @@ void TestFileCommands::dropChooser()
     TForm1 &form = f.open({"a.bmp", "b.bmp", "c.bmp"});
     const QString out = f.env.makeFolder("out");
     f.select({"a.bmp", "c.bmp"});
-    FileOpsWindow::whenShown<TForm14>([choice](TForm14 &dialog) {
+    whenModalShown<TForm14>([choice](TForm14 &dialog) {
         dialog.findChild<QPushButton *>(choice)->click();
     });
     QList<bool> stopEnabled;
@@ -536,7 +536,7 @@ void TestFileCommands::filesDroppedFromAnotherProgram()
     TForm1 &form = f.open({"a.bmp"});
     const QString elsewhere = f.folderWith("elsewhere", {"x.png", "y.bmp"});
     const QString out = f.env.makeFolder("out");
-    FileOpsWindow::whenShown<TForm14>([](TForm14 &dialog) { dialog.MoveButton->click(); });
+    whenModalShown<TForm14>([](TForm14 &dialog) { dialog.MoveButton->click(); });
     form.DirTreeDragDrop(out + "/", {QUrl::fromLocalFile(elsewhere + "/x.png"), QUrl("https://example.org/z.bmp")},
                          false);
     QCOMPARE(filesIn(out), QStringList{"x.png"});
@@ -571,7 +571,7 @@ void TestFileCommands::dragAndDropCarryFileUrls()
     QCOMPARE(dropped.first().at(0).toString(), TDirTree::NodePath(pics));
     QVERIFY(!form.DirTree1->dropTarget());
     // The drop is handled once the event is over: the chooser asks then.
-    FileOpsWindow::whenShown<TForm14>([](TForm14 &dialog) { dialog.BitBtn1->click(); });
+    whenModalShown<TForm14>([](TForm14 &dialog) { dialog.BitBtn1->click(); });
     QTRY_VERIFY(!f.form14.isVisible() && f.prompter.shown.isEmpty());
 }
 

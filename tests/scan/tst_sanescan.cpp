@@ -7,7 +7,7 @@
 #include "scan/scan.h"
 #include "scan/scanoptionsdialog.h"
 #include "scan/scansourcedialog.h"
-#include "modaldialog.h"
+#include "support/modaldialog.h"
 #include "support/mainwindowfixture.h"
 
 #include <QComboBox>

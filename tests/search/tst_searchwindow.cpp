@@ -42,17 +42,9 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "support/modaldialog.h"
+
 namespace {
-template <typename Dialog>
-void whenShown(std::function<void(Dialog &)> handle)
-{
-    QTimer::singleShot(0, [handle] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
-            handle(*dialog);
-        else
-            whenShown(handle);
-    });
-}
 
 bool hasDarkPixels(const QImage &image, const QRect &area)
 {
@@ -130,7 +122,7 @@ struct SearchFixture
     QString renameSelectedTo(const QString &newName)
     {
         QString shown;
-        whenShown<TForm4>([&](TForm4 &dialog) {
+        whenModalShown<TForm4>([&](TForm4 &dialog) {
             shown = dialog.Label2->text();
             dialog.Edit1->setText(newName);
             dialog.OkButton->click();
@@ -291,7 +283,7 @@ private slots:
         f.form5.CheckBox1->setChecked(true);
         f.form5.Edit1->setText("remembered");
         QString offered = "unset";
-        whenShown<TForm5>([&](TForm5 &dialog) {
+        whenModalShown<TForm5>([&](TForm5 &dialog) {
             offered = dialog.Edit1->text();
             dialog.Edit1->setText(out);
             dialog.Okbutton->click();
@@ -316,7 +308,7 @@ private slots:
         f.search(root, 1);
         f.selectRows({0, 1});
         f.prompter.answers.enqueue(Prompter::Button::Ok);
-        whenShown<TForm5>([&](TForm5 &dialog) {
+        whenModalShown<TForm5>([&](TForm5 &dialog) {
             dialog.Edit1->setText(out);
             dialog.Okbutton->click();
         });
@@ -439,7 +431,7 @@ private slots:
         f.search(root, 1);
         f.selectRows({0});
         QStringList shown;
-        whenShown<TForm8>([&](TForm8 &dialog) {
+        whenModalShown<TForm8>([&](TForm8 &dialog) {
             shown = {dialog.FileLabel->text(), dialog.DirLabel->text(), dialog.SizeLabel->text()};
             dialog.reject();
         });
@@ -461,7 +453,7 @@ private slots:
         f.search(root, 1);
         f.window.SelectAll1Click();
         QCOMPARE(f.window.statusText(), QString("All Files Selected"));
-        whenShown<TForm6>([&](TForm6 &dialog) {
+        whenModalShown<TForm6>([&](TForm6 &dialog) {
             dialog.setKindItem(4);
             dialog.Edit1->setText(out);
             dialog.accept();
@@ -619,7 +611,7 @@ private slots:
         QCOMPARE(f.helpSystem.calls, QStringList({"contents", "search", "using", "context 2", "context 35"}));
 
         bool aboutShown = false;
-        whenShown<TAboutBox>([&](TAboutBox &about) {
+        whenModalShown<TAboutBox>([&](TAboutBox &about) {
             aboutShown = true;
             about.OkButton->click();
         });
