@@ -3,6 +3,7 @@
 #include "imagebox/imageboxrules.h"
 #include "imaging/picture/picture.h"
 #include "imaging/picture/picturethumbnail.h"
+#include "imaging/formats.h"
 
 #include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
@@ -10,8 +11,17 @@
 namespace {
 enum class Source { Raster, Vector, Unreadable };
 
+// How a raster picture is read: at least atLeast large, at depth, reduced
+// evenly in both directions or not.
+struct RasterRead
+{
+    QSize atLeast;
+    int depth = 24;
+    bool evenly = false;
+};
+
 // What the file holds, by its extension; a picture in *picture when read.
-Source loadPicture(const QString &path, const ThumbnailRequest &request, Picture *picture)
+Source loadPicture(const QString &path, const RasterRead &read, const ThumbnailRequest &request, Picture *picture)
 {
     if (pictureFileKind(path) != PictureFileKind::None)
         return picture->load(path) ? Source::Vector : Source::Unreadable;
@@ -19,10 +29,10 @@ Source loadPicture(const QString &path, const ThumbnailRequest &request, Picture
     if (!reader)
         return Source::Raster;   // no reader: an empty, white thumbnail
     imagelib::ReadOptions options;
-    options.depth = request.depth;
+    options.depth = read.depth;
     options.dither = request.dither;
-    options.atLeast = request.size;
-    options.keepAspect = request.keepProportions;
+    options.atLeast = read.atLeast;
+    options.keepAspect = read.evenly;
     QImage image;
     if (!imagelib::succeeded(imagelib::readImage(path, reader->format, options, image)))
         return Source::Unreadable;
@@ -51,16 +61,100 @@ QImage withWhiteTransparent(const QImage &thumbnail)
     }
     return result;
 }
+
+QImage finished(QImage thumbnail, Source source)
+{
+    if (source == Source::Unreadable)
+        writeError(thumbnail);
+    return withWhiteTransparent(thumbnail);
+}
+
+Picture::Kind kindOfFile(const QString &path)
+{
+    switch (pictureFileKind(path)) {
+    case PictureFileKind::Icon: return Picture::Kind::Icon;
+    case PictureFileKind::Metafile: return Picture::Kind::Metafile;
+    default: return Picture::Kind::Bitmap;
+    }
+}
+
+// A cache entry drawn by the rule of its file's kind.
+QImage thumbnailFromEntry(const QImage &entry, Picture::Kind kind, const ThumbnailRequest &request)
+{
+    QImage thumbnail(request.size, QImage::Format_RGB32);
+    thumbnail.fill(Qt::white);
+    const QImage shown = kind == Picture::Kind::Bitmap && request.depth != 24
+                             ? imagelib::convertToDepth(entry, request.depth, request.dither)
+                             : entry;
+    QPainter painter(&thumbnail);
+    painter.setClipRect(thumbnail.rect());
+    painter.drawImage(thumbnailTarget(kind, QSizeF(entry.size()), thumbnail.rect(), {request.keepProportions}),
+                      shown);
+    painter.end();
+    return thumbnail;
+}
+
+// What the cache keeps of a picture: metafiles played as large as the
+// entry holds, the rest reduced to fit it.
+QImage entryImage(const Picture &picture, ThumbnailCache::Flavour flavour)
+{
+    if (picture.kind() == Picture::Kind::Metafile) {
+        const int side = ThumbnailCache::sideOf(flavour);
+        const QSize size = picture.size().scaled(side, side, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        return picture.render(size);
+    }
+    return cacheSizedImage(picture.clipboardImage(), flavour);
+}
+
+ThumbnailFacts factsOf(const QString &path, const Picture &picture)
+{
+    ThumbnailFacts facts;
+    if (const imagelib::FormatEntry *format = imagelib::formatOfFile(path))
+        facts.mimeType = QString::fromLatin1(format->mimeType);
+    imagelib::ImageInfo info;
+    if (picture.kind() != Picture::Kind::Bitmap)
+        facts.imageSize = picture.size();
+    else if (imagelib::succeeded(imagelib::readImageInfo(path, info)))
+        facts.imageSize = QSize(info.width, info.height);
+    return facts;
+}
+
+QImage cachedThumbnail(const QString &path, const CachedFile &file, const ThumbnailRequest &request)
+{
+    const ThumbnailCache &cache = *request.cache;
+    const ThumbnailCache::Flavour flavour = ThumbnailCache::flavourFor(request.size);
+    if (cache.hasFailure(file))
+        return finished(renderThumbnail(Picture(), request.size), Source::Unreadable);
+    const QImage entry = cache.find(file, flavour);
+    if (!entry.isNull())
+        return finished(thumbnailFromEntry(entry, kindOfFile(path), request), Source::Raster);
+    // Read large enough for the entry, with its proportions, at full depth:
+    // the cell's own depth is applied to what is shown, as the reader would
+    // have done.
+    const int side = ThumbnailCache::sideOf(flavour);
+    Picture picture;
+    const Source source = loadPicture(path, {request.size.expandedTo(QSize(side, side)), 24, true}, request, &picture);
+    if (source == Source::Unreadable) {
+        storeFailureInBackground(cache, file);
+        return finished(renderThumbnail(Picture(), request.size), source);
+    }
+    if (!picture.isEmpty())
+        storeInBackground(cache, file, flavour, entryImage(picture, flavour), factsOf(path, picture));
+    if (picture.kind() == Picture::Kind::Bitmap && request.depth != 24)
+        picture = Picture::fromBitmap(imagelib::convertToDepth(picture.bitmap(), request.depth, request.dither));
+    return finished(renderThumbnail(picture, request.size, {request.keepProportions}), source);
+}
 } // namespace
 
 QImage makeThumbnail(const QString &path, const ThumbnailRequest &request)
 {
+    if (request.cache) {
+        if (const std::optional<CachedFile> file = request.cache->identify(path))
+            return cachedThumbnail(path, *file, request);
+    }
     Picture picture;
-    const Source source = loadPicture(path, request, &picture);
-    QImage thumbnail = renderThumbnail(picture, request.size, {request.keepProportions});
-    if (source == Source::Unreadable)
-        writeError(thumbnail);
-    return withWhiteTransparent(thumbnail);
+    const Source source = loadPicture(path, {request.size, request.depth, request.keepProportions}, request, &picture);
+    return finished(renderThumbnail(picture, request.size, {request.keepProportions}), source);
 }
 
 ThumbnailPipeline::ThumbnailPipeline(QStringList paths, ThumbnailRequest request, int threads)

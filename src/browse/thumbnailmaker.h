@@ -1,6 +1,8 @@
 // Thumbnails: one picture of a fixed size per file, made ahead on workers.
 #pragma once
 
+#include "browse/thumbnailcache.h"
+
 #include <QFuture>
 #include <QImage>
 #include <QSize>
@@ -16,6 +18,9 @@ struct ThumbnailRequest
     int depth = 24;       // colour depth asked of the raster readers
     bool dither = true;
     bool keepProportions = false;   // see ThumbnailFit
+    // The desktop's thumbnail cache, read first and filled with what had to
+    // be made; none: neither read nor written.
+    std::optional<ThumbnailCache> cache = std::nullopt;
 };
 
 // The thumbnail of the file at path, drawn on white: a raster picture
@@ -23,6 +28,9 @@ struct ThumbnailRequest
 // size at the top left, a metafile into the thumbnail less one pixel at the
 // right and bottom. A file that cannot be read gives the word "Error" at
 // the top left. Pure white pixels come out transparent. Thread-safe.
+// With a cache, a current entry stands in for the file (drawn by the same
+// rule, at the entry's resolution), and what had to be read is stored in
+// the background.
 QImage makeThumbnail(const QString &path, const ThumbnailRequest &request);
 
 // Makes the thumbnails of paths on a thread pool, a bounded number ahead of

@@ -10,16 +10,16 @@ constexpr const char *JpegAliases[] = {"jpeg", "jpe"};
 constexpr const char *TiffAliases[] = {"tiff"};
 
 constexpr FormatEntry Formats[] = {
-    {"bmp", "Bmp", PictureClass::Raster, FileFormat::Bmp, true, 0, {}},
-    {"dib", "Dib", PictureClass::Raster, FileFormat::Bmp, false, 9, {}},
-    {"emf", "Emf", PictureClass::Metafile, std::nullopt, false, 8, {}},
-    {"gif", "Gif", PictureClass::Raster, FileFormat::Gif, true, 1, {}},
-    {"ico", "Icon", PictureClass::Icon, std::nullopt, false, 2, {}},
-    {"jpg", "Jpeg", PictureClass::Raster, FileFormat::Jpeg, true, 3, JpegAliases},
-    {"pcx", "Pcx", PictureClass::Raster, FileFormat::Pcx, true, 4, {}},
-    {"png", "Png", PictureClass::Raster, FileFormat::Png, true, 5, {}},
-    {"tif", "Tiff", PictureClass::Raster, FileFormat::Tiff, true, 6, TiffAliases},
-    {"wmf", "Wmf", PictureClass::Metafile, std::nullopt, false, 7, {}},
+    {"bmp", "Bmp", PictureClass::Raster, FileFormat::Bmp, true, 0, {}, "image/bmp"},
+    {"dib", "Dib", PictureClass::Raster, FileFormat::Bmp, false, 9, {}, "image/bmp"},
+    {"emf", "Emf", PictureClass::Metafile, std::nullopt, false, 8, {}, "image/emf"},
+    {"gif", "Gif", PictureClass::Raster, FileFormat::Gif, true, 1, {}, "image/gif"},
+    {"ico", "Icon", PictureClass::Icon, std::nullopt, false, 2, {}, "image/vnd.microsoft.icon"},
+    {"jpg", "Jpeg", PictureClass::Raster, FileFormat::Jpeg, true, 3, JpegAliases, "image/jpeg"},
+    {"pcx", "Pcx", PictureClass::Raster, FileFormat::Pcx, true, 4, {}, "image/vnd.zbrush.pcx"},
+    {"png", "Png", PictureClass::Raster, FileFormat::Png, true, 5, {}, "image/png"},
+    {"tif", "Tiff", PictureClass::Raster, FileFormat::Tiff, true, 6, TiffAliases, "image/tiff"},
+    {"wmf", "Wmf", PictureClass::Metafile, std::nullopt, false, 7, {}, "image/wmf"},
 };
 } // namespace
 

@@ -25,6 +25,7 @@ struct FormatEntry
     bool convertTarget;      // offered by Convert
     int gatherRank;          // place in the order "all" gathers the formats
     std::span<const char *const> aliases;  // other extensions such files carry: "jpeg", "jpe"
+    const char *mimeType;    // as the desktop names the type: "image/jpeg"
 };
 
 // The formats in the order the filters show them.

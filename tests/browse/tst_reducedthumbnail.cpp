@@ -94,7 +94,7 @@ void TestReducedThumbnail::showsTheWholePictureStretched()
     QCOMPARE(written, imagelib::Success);
     QImage whole;
     QCOMPARE(imagelib::readImage(path, format, imagelib::ReadOptions(), whole), imagelib::Success);
-    const QImage thumbnail = makeThumbnail(path, {thumbSize, 24, false});
+    const QImage thumbnail = makeThumbnail(path, {.size = thumbSize, .depth = 24, .dither = false});
     QCOMPARE(thumbnail.size(), thumbSize);
     const double difference = meanDifference(thumbnail, stretchedWhole(whole, thumbSize));
     QVERIFY2(difference <= tolerance, qPrintable(QString::number(difference)));

@@ -55,7 +55,7 @@ void TestThumbnailMaker::rasterIsSqueezedToTheWholeThumbnail()
 {
     TestEnvironment env;
     const QString path = writeHalves(env, "wide.bmp", QSize(640, 480));
-    const QImage thumb = makeThumbnail(path, {QSize(70, 70), 24, false});
+    const QImage thumb = makeThumbnail(path, {.size = QSize(70, 70), .depth = 24, .dither = false});
     QCOMPARE(thumb.size(), QSize(70, 70));
     QCOMPARE(QColor(thumb.pixel(0, 0)), QColor(Qt::red));
     QCOMPARE(QColor(thumb.pixel(33, 69)), QColor(Qt::red));
@@ -67,10 +67,10 @@ void TestThumbnailMaker::oddThumbSizes()
 {
     TestEnvironment env;
     const QString path = writeHalves(env, "pic.png", QSize(100, 100));
-    const QImage thumb = makeThumbnail(path, {QSize(150, 20), 24, false});
+    const QImage thumb = makeThumbnail(path, {.size = QSize(150, 20), .depth = 24, .dither = false});
     QCOMPARE(thumb.size(), QSize(150, 20));
     QCOMPARE(QColor(thumb.pixel(149, 19)), QColor(Qt::blue));
-    const QImage report = makeThumbnail(path, {QSize(50, 50), 8, true});
+    const QImage report = makeThumbnail(path, {.size = QSize(50, 50), .depth = 8, .dither = true});
     QCOMPARE(report.size(), QSize(50, 50));
     QCOMPARE(QColor(report.pixel(2, 2)).red(), 255);
 }
@@ -82,7 +82,7 @@ void TestThumbnailMaker::iconSitsTopLeftAtOwnSize()
     icon.fill(QColor(0, 128, 0));
     const QString path = env.root() + "/green.ico";
     QVERIFY(icon.save(path, "ICO"));
-    const QImage thumb = makeThumbnail(path, {QSize(70, 70), 24, true});
+    const QImage thumb = makeThumbnail(path, {.size = QSize(70, 70), .depth = 24, .dither = true});
     QCOMPARE(QColor(thumb.pixel(0, 0)), QColor(0, 128, 0));
     QCOMPARE(QColor(thumb.pixel(31, 31)), QColor(0, 128, 0));
     QVERIFY(isTransparent(thumb, QRect(32, 0, 38, 70)));
@@ -97,7 +97,7 @@ void TestThumbnailMaker::whiteBecomesTransparent()
     image.setPixel(0, 0, qRgb(254, 255, 255));
     const QString path = env.root() + "/white.png";
     QVERIFY(image.save(path));
-    const QImage thumb = makeThumbnail(path, {QSize(10, 10), 24, false});
+    const QImage thumb = makeThumbnail(path, {.size = QSize(10, 10), .depth = 24, .dither = false});
     QCOMPARE(qAlpha(thumb.pixel(5, 5)), 0);
     QCOMPARE(qAlpha(thumb.pixel(0, 0)), 255);
 }
@@ -120,7 +120,7 @@ void TestThumbnailMaker::unreadableFilesSayError()
     const QString path = env.root() + "/" + name;
     TestEnvironment::writeFile(path, content);
     for (QSize size : {QSize(70, 70), QSize(50, 50)}) {
-        const QImage thumb = makeThumbnail(path, {size, 24, true});
+        const QImage thumb = makeThumbnail(path, {.size = size, .depth = 24, .dither = true});
         QCOMPARE(thumb.size(), size);
         QVERIFY2(hasDarkPixelIn(thumb, QRect(0, 0, 40, 16)), "the word Error at the top left");
         QVERIFY(isTransparent(thumb, QRect(0, 30, size.width(), size.height() - 30)));
@@ -141,7 +141,7 @@ void TestThumbnailMaker::pipelineKeepsOrderAndStopsCleanly()
             TestEnvironment::writeFile(paths.last(), QByteArray("not a png"));
     }
     {
-        ThumbnailPipeline pipeline(paths, {QSize(16, 16), 24, false}, 3);
+        ThumbnailPipeline pipeline(paths, {.size = QSize(16, 16), .depth = 24, .dither = false}, 3);
         for (int i = 0; i < 40; ++i) {
             const QImage thumb = pipeline.take(i);
             QCOMPARE(thumb.size(), QSize(16, 16));
@@ -152,7 +152,7 @@ void TestThumbnailMaker::pipelineKeepsOrderAndStopsCleanly()
         }
         QVERIFY(pipeline.take(40).isNull());
     }
-    ThumbnailPipeline halted(paths, {QSize(16, 16), 24, false}, 2);
+    ThumbnailPipeline halted(paths, {.size = QSize(16, 16), .depth = 24, .dither = false}, 2);
     QCOMPARE(halted.take(0).size(), QSize(16, 16));
 }
 

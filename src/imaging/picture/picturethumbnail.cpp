@@ -11,17 +11,22 @@ QRectF fittedRect(const QRectF &area, QSizeF picture)
                   fitted);
 }
 
-QRectF thumbnailTarget(const Picture &picture, const QRect &cell, ThumbnailFit fit)
+QRectF thumbnailTarget(Picture::Kind kind, QSizeF size, const QRect &cell, ThumbnailFit fit)
 {
     QRectF area;
-    switch (picture.kind()) {
+    switch (kind) {
     case Picture::Kind::Metafile:
         area = QRectF(cell.left(), cell.top(), qMax(0, cell.width() - 1), qMax(0, cell.height() - 1));
         break;
-    case Picture::Kind::Icon: return QRectF(cell.topLeft(), QSizeF(picture.size()));
+    case Picture::Kind::Icon: return QRectF(cell.topLeft(), size);
     default: area = QRectF(cell);
     }
-    return fit.keepProportions ? fittedRect(area, QSizeF(picture.size())) : area;
+    return fit.keepProportions ? fittedRect(area, size) : area;
+}
+
+QRectF thumbnailTarget(const Picture &picture, const QRect &cell, ThumbnailFit fit)
+{
+    return thumbnailTarget(picture.kind(), QSizeF(picture.size()), cell, fit);
 }
 
 void drawThumbnail(QPainter &painter, const Picture &picture, const QRect &cell, ThumbnailFit fit)

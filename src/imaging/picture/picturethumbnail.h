@@ -19,6 +19,8 @@ struct ThumbnailFit
 
 // The rectangle a picture of this kind is drawn into within cell.
 QRectF thumbnailTarget(const Picture &picture, const QRect &cell, ThumbnailFit fit = {});
+// The same for a picture of kind whose copy at hand has size (a cached one).
+QRectF thumbnailTarget(Picture::Kind kind, QSizeF size, const QRect &cell, ThumbnailFit fit = {});
 
 // Draws picture into cell (which the caller has filled white).
 void drawThumbnail(QPainter &painter, const Picture &picture, const QRect &cell, ThumbnailFit fit = {});
