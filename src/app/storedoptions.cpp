@@ -40,6 +40,7 @@ StoredOptions readStoredOptions(const SettingsStore &store, const QString &first
     o.noStop = isOne(store, "NoStop");
     o.sorted = isOne(store, "Sorted");
     o.keepProportions = isOne(store, "KeepProportions");
+    o.cacheThumbs = store.readInteger(Main, QStringLiteral("ThumbCache"), 1) != 0;
     o.sizeLimitEnabled = isOne(store, "MaxSizeLimit");
     o.sizeLimitKB = clampedInteger(store, Main, "MaxSize", 100, o.MinSizeLimitKB, o.MaxSizeLimitKB);
     o.maximized = store.readString(Window, QStringLiteral("WindowState"), QStringLiteral("Normal"))
@@ -60,6 +61,7 @@ void writeStoredOptions(SettingsStore &store, const StoredOptions &o)
     store.writeInteger(Main, QStringLiteral("NoStop"), o.noStop ? 1 : 0);
     store.writeInteger(Main, QStringLiteral("Sorted"), o.sorted ? 1 : 0);
     store.writeInteger(Main, QStringLiteral("KeepProportions"), o.keepProportions ? 1 : 0);
+    store.writeInteger(Main, QStringLiteral("ThumbCache"), o.cacheThumbs ? 1 : 0);
     store.writeInteger(Main, QStringLiteral("MaxSizeLimit"), o.sizeLimitEnabled ? 1 : 0);
     store.writeInteger(Main, QStringLiteral("MaxSize"), o.sizeLimitKB);
     store.writeString(Main, QStringLiteral("Directory"), o.directory);

@@ -20,6 +20,7 @@ struct StoredOptions
     bool noStop = false;
     bool sorted = false;
     bool keepProportions = false;
+    bool cacheThumbs = true;
     bool sizeLimitEnabled = false;
     int sizeLimitKB = 100;
     QString directory;

@@ -92,6 +92,7 @@ void TForm1::applyStoredOptions(const StoredOptions &options)
     action(QStringLiteral("NoStop1"))->setChecked(options.noStop);
     action(QStringLiteral("Sorted1"))->setChecked(options.sorted);
     action(QStringLiteral("KeepProportions1"))->setChecked(options.keepProportions);
+    action(QStringLiteral("CacheThumbnails1"))->setChecked(options.cacheThumbs);
     ListView1->setSorted(options.sorted);
     state.MaxSizeEnabled = options.sizeLimitEnabled;
     state.MaxSizeKB = options.sizeLimitKB;
@@ -118,6 +119,7 @@ StoredOptions TForm1::currentOptions() const
     o.noStop = state.NoStop;
     o.sorted = state.Sorted;
     o.keepProportions = state.KeepProportions;
+    o.cacheThumbs = state.CacheThumbs;
     o.sizeLimitEnabled = state.MaxSizeEnabled;
     o.sizeLimitKB = state.MaxSizeKB;
     o.directory = workingDirectory();

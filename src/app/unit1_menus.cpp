@@ -76,6 +76,7 @@ const Item ViewItems[] = {
     {"NoStop1", "&No Stop", "", "Disable Stop Button To Increase Speed", 31, nullptr},
     {"MaximumSize1", "&Maximum Size", "", "Set Maximum Image Size", 0, &TForm1::MaximumSize1Click},
     {"NoThumbs1", "No &Thumbs", "", "Do Not Create Thumbnail Images", 0, nullptr},
+    {"CacheThumbnails1", "&Cache Thumbnails", "", "Keep Thumbnails In The Desktop's Thumbnail Cache", 106, nullptr},
     {"ShowHints1", "Show T&ips", "", "Show Hints At Start Up", 0, nullptr},
 };
 
@@ -87,7 +88,7 @@ const Item HelpItems[] = {
 };
 
 const char *const CheckableItems[] = {"List1", "Sorted1", "KeepProportions1", "NoStop1", "MaximumSize1",
-                                      "NoThumbs1", "ShowHints1"};
+                                      "NoThumbs1", "CacheThumbnails1", "ShowHints1"};
 
 const Item PopupExit{"", "E&xit", "", "Exit Pixmoor", 0, &TForm1::Exit1Click};
 
@@ -211,6 +212,7 @@ void TForm1::bindHandlers()
         {"ShowHints1", &ProgramState::ShowTips},
         {"Sorted1", &ProgramState::Sorted},
         {"KeepProportions1", &ProgramState::KeepProportions},
+        {"CacheThumbnails1", &ProgramState::CacheThumbs},
     };
     for (const auto &[name, option] : options) {
         QAction *item = action(QString::fromLatin1(name));

@@ -34,6 +34,8 @@ void TForm1::startThumbnails(const QStringList &fileList)
     request.size = isIconView() ? ImageList1.size() : ImageList2.size();
     request.depth = imagelib::screenDepthClass(depth());
     request.keepProportions = state.KeepProportions;
+    if (state.CacheThumbs)
+        request.cache.emplace(ThumbnailCache::defaultRoot());
     m_thumbnails = std::make_unique<ThumbnailPipeline>(paths, request, m_thumbnailThreads);
 }
 

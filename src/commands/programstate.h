@@ -24,4 +24,5 @@ struct ProgramState
     bool ShowTips = true;
     bool Sorted = true;
     bool KeepProportions = false;
+    bool CacheThumbs = true;
 };

@@ -2,6 +2,7 @@
 #include "browse/fileitemmodel.h"
 #include "browse/dirtree.h"
 #include "browse/imagelistview.h"
+#include "browse/thumbnailcache.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
@@ -26,6 +27,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void firstRun();
+    void cacheThumbnailsFollowsItsItem();
     void firstActivationOpensTheStartFolder();
     void argumentChoosesWhereToStart_data();
     void argumentChoosesWhereToStart();
@@ -213,7 +215,7 @@ void TestMainWindow::closeWritesAllSettings()
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
     const QStringList expected{"Main/Directory", "Main/Hints", "Main/KeepProportions", "Main/List", "Main/MaxSize",
-                               "Main/MaxSizeLimit", "Main/NoStop", "Main/Sorted", "Main/ThumbSizeh",
+                               "Main/MaxSizeLimit", "Main/NoStop", "Main/Sorted", "Main/ThumbCache", "Main/ThumbSizeh",
                                "Main/ThumbSizew", "Main/Thumbs", "Window/WindowHeight",
                                "Window/WindowState", "Window/WindowWidth"};
     QStringList keys = settings.allKeys();
@@ -518,6 +520,32 @@ void TestMainWindow::disabledButtonIconsLoseTheirColour()
     QVERIFY(strongestColour(form.DeleteButton->grab().toImage()) > 100);
     form.DeleteButton->setEnabled(false);
     QVERIFY(strongestColour(form.DeleteButton->grab().toImage()) < 40);
+}
+
+void TestMainWindow::cacheThumbnailsFollowsItsItem()
+{
+    MainWindowFixture f;
+    const QString folder = f.env.makeFolder("pics");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(folder + "/a.bmp"));
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "KVTL").setValue("Main/ThumbCache", 0);
+    TForm1 &form = f.create();
+    QAction *item = form.action("CacheThumbnails1");
+    QCOMPARE(item->text(), QString("&Cache Thumbnails"));
+    QVERIFY(!item->isChecked());
+    form.DirTree1->setDirectory(folder);
+    form.UpdateListbox();
+    waitForCacheWrites();
+    const QString normal = ThumbnailCache::defaultRoot() + "/normal";
+    QVERIFY(!QFileInfo::exists(normal));
+
+    item->trigger();
+    form.UpdateListbox();
+    waitForCacheWrites();
+    QCOMPARE(QDir(normal).entryList(QDir::Files).size(), 1);
+    QVERIFY(form.close());
+    QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "KVTL").value("Main/ThumbCache").toInt(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -16,7 +16,7 @@ private slots:
     void outOfRangeValuesArePulledIn();
     void windowStateOtherThanNormalIsMaximized();
     void shortDirectoryGetsSeparator();
-    void writesFourteenValuesAsNumbersAndText();
+    void writesFifteenValuesAsNumbersAndText();
 };
 
 namespace {
@@ -136,7 +136,7 @@ void TestStoredOptions::shortDirectoryGetsSeparator()
     QCOMPARE(readBack().directory, QString("/"));
 }
 
-void TestStoredOptions::writesFourteenValuesAsNumbersAndText()
+void TestStoredOptions::writesFifteenValuesAsNumbersAndText()
 {
     TestEnvironment env;
     {
@@ -144,10 +144,11 @@ void TestStoredOptions::writesFourteenValuesAsNumbersAndText()
         writeStoredOptions(writer, StoredOptions{});
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "KVTL");
-    QCOMPARE(settings.allKeys().size(), 14);
+    QCOMPARE(settings.allKeys().size(), 15);
     settings.beginGroup("Main");
-    QCOMPARE(settings.childKeys().size(), 11);
+    QCOMPARE(settings.childKeys().size(), 12);
     QCOMPARE(settings.value("KeepProportions").toString(), QString("0"));
+    QCOMPARE(settings.value("ThumbCache").toString(), QString("1"));
     QCOMPARE(settings.value("Sorted").toString(), QString("0"));
     QCOMPARE(settings.value("MaxSize").toString(), QString("100"));
     settings.endGroup();
