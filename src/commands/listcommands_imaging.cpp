@@ -64,7 +64,12 @@ void ListCommands::view()
     const ListEntry *entry = selection.first();
     if (!entry || !m_services.viewer || !m_services.metafileWindow)
         return;
-    if (!viewImageFile(entry->path, entry->name, *m_services.viewer, *m_services.metafileWindow)) {
+    // The picture windows walk the whole list from here, in its order.
+    QList<ViewedFile> walk;
+    for (const ListEntry &listed : selection.entries)
+        walk.append({listed.path, listed.name});
+    const int current = int(entry - selection.entries.constData());
+    if (!viewImageFiles(walk, current, *m_services.viewer, *m_services.metafileWindow, m_prompter)) {
         m_prompter.error(QStringLiteral("Error Loading Image ") + entry->name);
         return;
     }

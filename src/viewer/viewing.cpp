@@ -3,8 +3,11 @@
 #include "imagebox/imagebox.h"
 #include "imaging/picture/picture.h"
 #include "viewer/pic.h"
+#include "viewer/walkactions.h"
 #include "viewer/wmf.h"
 #include "platform/prompter.h"
+
+#include <memory>
 
 bool viewImageFile(const QString &path, const QString &shownName, TOKBottomDlg &viewer, TForm7 &metafiles)
 {
@@ -23,6 +26,54 @@ bool viewImageFile(const QString &path, const QString &shownName, TOKBottomDlg &
     shown.show();
     shown.raise();
     return true;
+}
+
+namespace {
+class PictureWalk
+{
+public:
+    PictureWalk(QList<ViewedFile> entries, int current, TOKBottomDlg &viewer, TForm7 &metafiles, Prompter &prompter)
+        : m_entries(std::move(entries)), m_current(current), m_viewer(viewer), m_metafiles(metafiles),
+          m_prompter(prompter)
+    {
+    }
+
+    bool showCurrent()
+    {
+        const ViewedFile &entry = m_entries.at(m_current);
+        return viewImageFile(entry.path, entry.name, m_viewer, m_metafiles);
+    }
+
+    // Nothing happens past either end of the list.
+    void step(int delta)
+    {
+        const int target = m_current + delta;
+        if (target < 0 || target >= m_entries.size())
+            return;
+        m_current = target;
+        if (!showCurrent())
+            m_prompter.error(QStringLiteral("Error Loading Image ") + m_entries.at(m_current).name);
+    }
+
+private:
+    QList<ViewedFile> m_entries;
+    int m_current;
+    TOKBottomDlg &m_viewer;
+    TForm7 &m_metafiles;
+    Prompter &m_prompter;
+};
+} // namespace
+
+bool viewImageFiles(QList<ViewedFile> entries, int current, TOKBottomDlg &viewer, TForm7 &metafiles,
+                    Prompter &prompter)
+{
+    if (current < 0 || current >= entries.size())
+        return false;
+    auto walk = std::make_shared<PictureWalk>(std::move(entries), current, viewer, metafiles, prompter);
+    const auto step = [walk](int delta) { walk->step(delta); };
+    viewer.walkActions()->setStepper(step);
+    metafiles.walkActions()->setStepper(step);
+    return walk->showCurrent();
 }
 
 bool copyImageFileToClipboard(const QString &path, TOKBottomDlg &viewer, TForm7 &metafiles, Prompter &prompter)

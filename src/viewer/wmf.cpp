@@ -1,5 +1,6 @@
 // Metafile window: a metafile shown stretched over a fixed-size area.
 #include "viewer/wmf.h"
+#include "viewer/walkactions.h"
 #include "decor/decoratewindow.h"
 #include "dialogs/dialogparts.h"
 #include "dialogs/helpmenu.h"
@@ -56,11 +57,12 @@ void TForm7::createMenus()
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
+    m_walk = new WalkActions(*this);
     auto *close = new QAction(QStringLiteral("E&xit"), this);
     close->setObjectName(QStringLiteral("Close1"));
     close->setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
     connect(close, &QAction::triggered, this, &QWidget::close);
-    addActions({print, toClipboard, separator, close});
+    addActions({print, toClipboard, m_walk->next, m_walk->previous, separator, close});
     addCloseOnEscape(*this);
 }
 

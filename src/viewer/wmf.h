@@ -8,6 +8,7 @@ class HelpCommands;
 class PictureView;
 class QAction;
 class QLabel;
+class WalkActions;
 
 class TForm7 : public QMainWindow
 {
@@ -28,6 +29,7 @@ public:
     // Adds the Help menu, which runs the program's help commands.
     void setHelp(HelpCommands &help);
     void setPrintCommands(const std::function<void()> &print, const std::function<void()> &printerSetUp);
+    WalkActions *walkActions() const { return m_walk; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -37,5 +39,6 @@ private:
 
     QAction *m_print = nullptr;
     QAction *m_printerSetUp = nullptr;
+    WalkActions *m_walk = nullptr;
     bool m_placed = false;
 };

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
 #include <QPainter>
@@ -80,6 +81,8 @@ private slots:
     void badIconSaysErrorLoadingImage();
     void toClipboardCopiesAndSaysSo();
     void viewerNeverOutgrowsTheScreen();
+    void viewerWalksTheList();
+    void walkCrossesIntoTheMetafileWindow();
     void enterViewsAndEscapeCloses();
     void pictureWindowsOpenCentred();
     void viewerShowsTheWholePicture();
@@ -181,10 +184,93 @@ void TestViewer::viewerNeverOutgrowsTheScreen()
     f.select(form, "huge.png");
     form.ViewButtonClick();
     QVERIFY(f.viewer->isVisible());
+    QCoreApplication::processEvents();
     const QSize room = f.viewer->screen()->availableGeometry().size();
     QVERIFY(f.viewer->width() <= room.width());
     QVERIFY(f.viewer->height() <= room.height());
+    auto *scroller = f.viewer->findChild<QScrollArea *>();
+    auto *zoomPanel = f.viewer->findChild<QLabel *>("ZoomPanel");
+    QVERIFY(scroller && zoomPanel);
+
+    // Fitted: the whole picture, its proportions kept, no scroll bars.
+    const QSize fitted = f.viewer->ImageBox1->size();
+    QVERIFY(fitted.width() < 6000);
+    QCOMPARE(fitted.height(), qRound(fitted.width() * 5000.0 / 6000.0));
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible() && !scroller->verticalScrollBar()->isVisible());
+    QCOMPARE(zoomPanel->text(), QString::number(qRound(f.viewer->zoom() * 100)) + "%");
+    QVERIFY(f.viewer->zoom() < 1);
+
+    f.viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.viewer.get()));
+    QTest::keyClick(f.viewer.get(), Qt::Key_1, Qt::ControlModifier);
     QCOMPARE(f.viewer->ImageBox1->size(), QSize(6000, 5000));
+    QCOMPARE(zoomPanel->text(), QString("100%"));
+    QVERIFY(f.viewer->width() <= room.width());
+    QTest::keyClick(f.viewer.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(f.viewer->ImageBox1->size(), QSize(4800, 4000));
+    QCOMPARE(zoomPanel->text(), QString("80%"));
+    QTest::keyClick(f.viewer.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(f.viewer->ImageBox1->size(), fitted);
+    QTest::keyClick(f.viewer.get(), Qt::Key_Equal, Qt::ControlModifier);
+    QVERIFY(f.viewer->ImageBox1->width() > fitted.width());
+}
+
+void TestViewer::viewerWalksTheList()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp", "b.bmp", "c.bmp", "m.wmf"});
+    form.ListView1->setSorted(true);
+    form.action("BMP1")->trigger();
+    QCOMPARE(form.ListView1->captions(), QStringList({"a.bmp", "b.bmp", "c.bmp"}));
+    f.select(form, "a.bmp");
+    form.ViewButtonClick();
+    f.viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.viewer.get()));
+    const auto shows = [&](const QString &name, QRgb colour) {
+        return f.viewer->windowTitle() == name && f.viewer->StatusBar1->text() == name
+               && f.viewer->ImageBox1->picture().bitmap().pixel(0, 0) == colour;
+    };
+    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    QVERIFY(shows("a.bmp", red));
+    QTest::keyClick(f.viewer.get(), Qt::Key_PageDown);
+    QVERIFY(shows("b.bmp", blue));
+    QTest::keyClick(f.viewer.get(), Qt::Key_Space);
+    QVERIFY(shows("c.bmp", red));
+    // Past the end nothing changes.
+    QTest::keyClick(f.viewer.get(), Qt::Key_PageDown);
+    QVERIFY(shows("c.bmp", red));
+    QTest::keyClick(f.viewer.get(), Qt::Key_PageUp);
+    QVERIFY(shows("b.bmp", blue));
+    QTest::keyClick(f.viewer.get(), Qt::Key_Backspace);
+    QVERIFY(shows("a.bmp", red));
+    QVERIFY(f.prompter.shown.isEmpty());
+
+    // The pop-up menu offers the same steps.
+    QStringList popup;
+    for (QAction *item : f.viewer->actions())
+        popup << item->text();
+    QVERIFY(popup.contains("&Next Image") && popup.contains("Pre&vious Image"));
+}
+
+void TestViewer::walkCrossesIntoTheMetafileWindow()
+{
+    ViewerFixture f;
+    TForm1 &form = f.open({"a.bmp", "m.wmf", "c.bmp"});
+    form.ListView1->setSorted(true);
+    QCOMPARE(form.ListView1->captions(), QStringList({"a.bmp", "c.bmp", "m.wmf"}));
+    f.select(form, "c.bmp");
+    form.ViewButtonClick();
+    f.viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.viewer.get()));
+    QTest::keyClick(f.viewer.get(), Qt::Key_PageDown);
+    QVERIFY(!f.viewer->isVisible());
+    QVERIFY(f.metafileWindow->isVisible());
+    QCOMPARE(f.metafileWindow->windowTitle(), QString("m.wmf"));
+    f.metafileWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.metafileWindow.get()));
+    QTest::keyClick(f.metafileWindow.get(), Qt::Key_PageUp);
+    QVERIFY(f.viewer->isVisible());
+    QCOMPARE(f.viewer->windowTitle(), QString("c.bmp"));
 }
 
 void TestViewer::enterViewsAndEscapeCloses()
