@@ -45,6 +45,7 @@ public:
     {
         m_form.ListView1->items()->append(caption, imageIndex);
     }
+    int itemsPerScreen() const override { return m_form.ListView1->itemsPerScreen(); }
     void setGauge(int position) override { m_form.setGauge(position); }
     bool takeStopRequest() override { return std::exchange(m_form.state.StopRequested, false); }
     void showFileCount(int count) override

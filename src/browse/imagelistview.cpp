@@ -193,6 +193,22 @@ void ImageListView::selectAll()
     activeView()->selectAll();
 }
 
+int ImageListView::itemsPerScreen() const
+{
+    if (m_sorter->rowCount() == 0)
+        return 0;
+    const QSize room = activeView()->viewport()->size();
+    if (m_style == ViewStyle::Report) {
+        const int rowHeight = std::max(1, m_reportView->sizeHintForRow(0));
+        return (room.height() + rowHeight - 1) / rowHeight;
+    }
+    const int spacing = 2 * m_iconView->spacing();
+    const QSize item = m_iconView->sizeHintForIndex(m_sorter->index(0, 0)) + QSize(spacing, spacing);
+    const int perRow = std::max(1, room.width() / std::max(1, item.width()));
+    const int rows = (room.height() + item.height() - 1) / std::max(1, item.height());
+    return perRow * std::max(1, rows);
+}
+
 void ImageListView::picturesResized()
 {
     m_iconView->setIconSize(m_largeImages->size());

@@ -48,6 +48,9 @@ public:
     void selectAll();
     // Selects the item of that caption alone and makes it current.
     void select(const QString &caption);
+    // How many items the view shows at once at its present size, counting
+    // rows cut at the bottom; 0 while it holds none to measure by.
+    int itemsPerScreen() const;
     // Tells the views that the image lists changed size.
     void picturesResized();
 

@@ -9,10 +9,16 @@ bool addListItems(const QStringList &fileList, bool noThumbs, bool noStop, ListI
 {
     StopPoller poller(noStop, host);
     const int count = int(fileList.size());
+    int firstScreen = 0;
     for (int i = 0; i < count;) {
         if (!noThumbs)
             host.makePicture(fileList, i);
         host.addItem(fileList.at(i), i);
+        if (i == 0)
+            firstScreen = host.itemsPerScreen();
+        // The first screenful shows as soon as it is made, No Stop or not.
+        if (i + 1 == firstScreen)
+            host.letMessagesRun();
         if (i > 0)
             host.setGauge(gaugePosition(i, count));
         ++i;

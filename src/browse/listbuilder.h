@@ -15,6 +15,9 @@ public:
     // Makes the picture of entry index of fileList; not called with No Thumbs.
     virtual void makePicture(const QStringList &fileList, int index) = 0;
     virtual void addItem(const QString &caption, int imageIndex) = 0;
+    // Items that fill the list's first screen, asked once the first is in;
+    // 0 when the list is not shown.
+    virtual int itemsPerScreen() const { return 0; }
 };
 
 // What a whole build asks besides: the list cleared, busy mode, the counts.
