@@ -139,7 +139,7 @@ int main(int argc, char *argv[])
         form.UpdateListbox();
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         files = form.ListView1->count();
-        std::printf("pxbench: run %d of %d\n", run, runCount);
+        std::printf("pxbench: run %d of %d, %d items a screen\n", run, runCount, form.ListView1->itemsPerScreen());
         std::printf("pxbench: first screen %.3f s\n", clock.seconds(seconds));
         std::printf("pxbench: %d files in %.2f s, %.1f files/s, peak %.0f MB\n", files, seconds,
                     seconds > 0 ? files / seconds : 0.0, peakMegabytes());

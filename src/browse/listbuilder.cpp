@@ -16,8 +16,9 @@ bool addListItems(const QStringList &fileList, bool noThumbs, bool noStop, ListI
         host.addItem(fileList.at(i), i);
         if (i == 0)
             firstScreen = host.itemsPerScreen();
-        // The first screenful shows as soon as it is made, No Stop or not.
-        if (i + 1 == firstScreen)
+        // Each item of the first screenful shows as soon as it is made, No
+        // Stop or not: that is what the user waits for.
+        if (i < firstScreen)
             host.letMessagesRun();
         if (i > 0)
             host.setGauge(gaugePosition(i, count));

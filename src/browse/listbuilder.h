@@ -16,7 +16,7 @@ public:
     virtual void makePicture(const QStringList &fileList, int index) = 0;
     virtual void addItem(const QString &caption, int imageIndex) = 0;
     // Items that fill the list's first screen, asked once the first is in;
-    // 0 when the list is not shown.
+    // each of them is shown at once. 0 when the list is not shown.
     virtual int itemsPerScreen() const { return 0; }
 };
 

@@ -19,6 +19,7 @@ public:
     bool stopRequested = false;
     int expectedFiles = 0;
     int heldItems = 0;                        // items already in the list before the build
+    int screenful = 0;
     std::function<void(RecordingHost &)> onItem; // runs after each added item
 
     void setStatus(const QString &text) override { log << "status " + text; statuses << text; }
@@ -46,6 +47,7 @@ public:
     void fillReportColumns() override { log << "report"; }
     int itemCount() const override { return heldItems + int(items.size()); }
     void reportError(const QString &text) override { errors << text; }
+    int itemsPerScreen() const override { return screenful; }
 
     // Message passes from the first item up to leaving busy mode.
     int messagePassesInLoop() const
@@ -73,6 +75,7 @@ private slots:
     void stopHaltsAfterTheCurrentItem();
     void stopIsSeenWithinTwentyItems();
     void noStopNeverLooksAtStop();
+    void firstScreenShowsItemByItem();
     void gaugeValues_data();
     void gaugeValues();
     void emptyFolderNeverEntersBusyMode();
@@ -150,6 +153,24 @@ void TestListBuilder::noStopNeverLooksAtStop()
     QVERIFY2(host.stopRequested, "No Stop leaves the request untouched");
     QCOMPARE(host.messagePassesInLoop(), 0);
     QVERIFY(!host.statuses.contains("Process Halted"));
+}
+
+void TestListBuilder::firstScreenShowsItemByItem()
+{
+    TestEnvironment env;
+    RecordingHost host;
+    host.expectedFiles = 30;
+    host.screenful = 6;
+    buildImageList({folderWith(env, 30), "bmp", {}, false, true, false}, host);
+    QCOMPARE(host.items.size(), 30);
+    // With No Stop: one pass after each of the first six items, then none.
+    QCOMPARE(host.messagePassesInLoop(), 6);
+    const qsizetype first = host.log.indexOf("item");
+    QCOMPARE(host.log.mid(first, 12),
+             QStringList({"item", "messages", "item", "messages", "item", "messages", "item", "messages", "item",
+                          "messages", "item", "messages"}));
+    QCOMPARE(host.log.at(first + 12), QString("item"));
+    QCOMPARE(host.log.at(first + 13), QString("item"));
 }
 
 void TestListBuilder::gaugeValues_data()
