@@ -26,19 +26,9 @@ fail() {
   tail -20 "$work/program.log" >&2
   exit 1
 }
-wait_until() {
-  local tenths=$1
-  shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 active_is() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
-
-openbox --sm-disable &
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+source "$(dirname "$0")/../support/desktop.sh"
+start_window_manager
 
 # Started on a file: its folder, its type's filter, the file selected.
 "$program" "$work/pics/a.bmp" 2> "$work/program.log" &

@@ -18,26 +18,14 @@ export PIXMOOR_CAPTURE_LOG=$work/captures.log QT_QPA_PLATFORM=xcb
 export QT_LOGGING_RULES="pixmoor.hotkeys.debug=true;pixmoor.capture.debug=true"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-
-openbox --sm-disable &
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+source "$(dirname "$0")/../support/desktop.sh"
+start_window_manager
 
 xlogo -geometry 320x240+300+200 &
 logo=$(xdotool search --sync --class xlogo | head -1)
 "$program" 2> "$work/program.log" &
 main=$(xdotool search --sync --onlyvisible --name '^Pixmoor$' | head -1)
 
-# Each step waits for what it needs instead of sleeping a fixed time: the
-# test shares the machine with other tests and may be slow to get answers.
-wait_until() {
-  local tenths=$1
-  shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 is_hidden() { xwininfo -id "$1" 2>/dev/null | grep -q IsUnMapped; }
 is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
