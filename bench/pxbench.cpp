@@ -4,6 +4,7 @@
 // that the first one filled (a private one, in a scratch folder).
 #include "app/unit1.h"
 #include "browse/imagelistview.h"
+#include "browse/fileitemmodel.h"
 #include "browse/thumbnailcache.h"
 #include "platform/shell.h"
 #include "platform/terminalprompter.h"
@@ -45,15 +46,20 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-// Notes when the list is first painted holding a screenful of items.
+// Notes when the list, emptied for the build, is first painted holding a
+// screenful of items.
 class FirstScreenClock : public QObject
 {
 public:
-    explicit FirstScreenClock(const ImageListView &list) : m_list(list) {}
+    explicit FirstScreenClock(const ImageListView &list) : m_list(list)
+    {
+        connect(list.items(), &QAbstractItemModel::modelReset, this, [this] { m_emptied = true; });
+    }
     void start()
     {
         m_timer.start();
         m_seconds = -1;
+        m_emptied = false;
     }
     // The time of the first full paint; the whole build's when none came.
     double seconds(double whole) const { return m_seconds >= 0 ? m_seconds : whole; }
@@ -62,7 +68,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const int shown = m_list.count();
-        if (event->type() == QEvent::Paint && m_seconds < 0 && shown > 0 && shown >= m_list.itemsPerScreen())
+        if (event->type() == QEvent::Paint && m_emptied && m_seconds < 0 && shown > 0
+            && shown >= m_list.itemsPerScreen())
             m_seconds = double(m_timer.nsecsElapsed()) / 1e9;
         return QObject::eventFilter(watched, event);
     }
@@ -71,6 +78,7 @@ private:
     const ImageListView &m_list;
     QElapsedTimer m_timer;
     double m_seconds = -1;
+    bool m_emptied = false;
 };
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDir>
 #include <QMenu>
@@ -46,6 +47,11 @@ public:
         m_form.ListView1->items()->append(caption, imageIndex);
     }
     int itemsPerScreen() const override { return m_form.ListView1->itemsPerScreen(); }
+    void showItemsNow() override
+    {
+        m_form.letMessagesRun();
+        m_form.ListView1->activeView()->viewport()->repaint();
+    }
     void setGauge(int position) override { m_form.setGauge(position); }
     bool takeStopRequest() override { return std::exchange(m_form.state.StopRequested, false); }
     void showFileCount(int count) override

@@ -19,7 +19,7 @@ bool addListItems(const QStringList &fileList, bool noThumbs, bool noStop, ListI
         // Each item of the first screenful shows as soon as it is made, No
         // Stop or not: that is what the user waits for.
         if (i < firstScreen)
-            host.letMessagesRun();
+            host.showItemsNow();
         if (i > 0)
             host.setGauge(gaugePosition(i, count));
         ++i;

@@ -18,6 +18,9 @@ public:
     // Items that fill the list's first screen, asked once the first is in;
     // each of them is shown at once. 0 when the list is not shown.
     virtual int itemsPerScreen() const { return 0; }
+    // Lets messages run and shows the list as it stands, not waiting for
+    // the next screen refresh.
+    virtual void showItemsNow() { letMessagesRun(); }
 };
 
 // What a whole build asks besides: the list cleared, busy mode, the counts.

@@ -8,9 +8,11 @@
 #include <QImageWriter>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QThreadPool>
 #include <QUrl>
 
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -51,6 +53,10 @@ QThreadPool &writerPool()
     pool.setMaxThreadCount(1);
     return pool;
 }
+
+// About 4 MB of normal entries.
+constexpr int MaxWaitingWrites = 64;
+std::atomic_int waitingWrites{0};
 } // namespace
 
 ThumbnailCache::ThumbnailCache(QString root)
@@ -178,15 +184,18 @@ QImage cacheSizedImage(const QImage &picture, ThumbnailCache::Flavour flavour)
     return picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-void storeInBackground(const ThumbnailCache &cache, const CachedFile &file, ThumbnailCache::Flavour flavour,
-                       const QImage &thumbnail, const ThumbnailFacts &facts)
+void writeSoon(std::function<void()> write)
 {
-    writerPool().start([cache, file, flavour, thumbnail, facts] { cache.store(file, flavour, thumbnail, facts); });
-}
-
-void storeFailureInBackground(const ThumbnailCache &cache, const CachedFile &file)
-{
-    writerPool().start([cache, file] { cache.storeFailure(file); });
+    if (waitingWrites.fetch_add(1) >= MaxWaitingWrites) {
+        --waitingWrites;
+        write();
+        return;
+    }
+    writerPool().start([write = std::move(write)] {
+        QThread::currentThread()->setPriority(QThread::IdlePriority);
+        write();
+        --waitingWrites;
+    });
 }
 
 void waitForCacheWrites()

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // A file as the cache knows it.
@@ -68,9 +69,10 @@ private:
 // square, never enlarged.
 QImage cacheSizedImage(const QImage &picture, ThumbnailCache::Flavour flavour);
 
-// Writes go to one background thread so that no one waits for them.
-void storeInBackground(const ThumbnailCache &cache, const CachedFile &file, ThumbnailCache::Flavour flavour,
-                       const QImage &thumbnail, const ThumbnailFacts &facts);
-void storeFailureInBackground(const ThumbnailCache &cache, const CachedFile &file);
-// Waits until every write asked for so far has finished.
+// Runs write on one background thread of the lowest priority, so that it
+// takes no time from making the thumbnails on show. When enough writes wait
+// there already, runs it at once on the calling thread instead: what the
+// waiting writes hold stays bounded however large the folder.
+void writeSoon(std::function<void()> write);
+// Waits until every write handed to the background so far has finished.
 void waitForCacheWrites();

@@ -106,20 +106,27 @@ QImage entryImage(const Picture &picture, ThumbnailCache::Flavour flavour)
     return cacheSizedImage(picture.clipboardImage(), flavour);
 }
 
-ThumbnailFacts factsOf(const QString &path, const Picture &picture)
+// A reduced read does not tell a raster picture's own size: the file's
+// header does.
+std::function<ThumbnailFacts()> factsOf(const QString &path, const Picture &picture)
 {
-    ThumbnailFacts facts;
-    if (const imagelib::FormatEntry *format = imagelib::formatOfFile(path))
-        facts.mimeType = QString::fromLatin1(format->mimeType);
-    imagelib::ImageInfo info;
-    if (picture.kind() != Picture::Kind::Bitmap)
-        facts.imageSize = picture.size();
-    else if (imagelib::succeeded(imagelib::readImageInfo(path, info)))
-        facts.imageSize = QSize(info.width, info.height);
-    return facts;
+    const QSize ownSize = picture.kind() == Picture::Kind::Bitmap ? QSize() : picture.size();
+    return [path, ownSize] {
+        ThumbnailFacts facts;
+        if (const imagelib::FormatEntry *format = imagelib::formatOfFile(path))
+            facts.mimeType = QString::fromLatin1(format->mimeType);
+        imagelib::ImageInfo info;
+        if (ownSize.isValid())
+            facts.imageSize = ownSize;
+        else if (imagelib::succeeded(imagelib::readImageInfo(path, info)))
+            facts.imageSize = QSize(info.width, info.height);
+        return facts;
+    };
 }
 
-QImage cachedThumbnail(const QString &path, const CachedFile &file, const ThumbnailRequest &request)
+// The thumbnail, with the entry still to be written in *write.
+QImage cachedThumbnail(const QString &path, const CachedFile &file, const ThumbnailRequest &request,
+                       std::function<void()> *write)
 {
     const ThumbnailCache &cache = *request.cache;
     const ThumbnailCache::Flavour flavour = ThumbnailCache::flavourFor(request.size);
@@ -135,22 +142,32 @@ QImage cachedThumbnail(const QString &path, const CachedFile &file, const Thumbn
     Picture picture;
     const Source source = loadPicture(path, {request.size.expandedTo(QSize(side, side)), 24, true}, request, &picture);
     if (source == Source::Unreadable) {
-        storeFailureInBackground(cache, file);
+        *write = [cache, file] { cache.storeFailure(file); };
         return finished(renderThumbnail(Picture(), request.size), source);
     }
-    if (!picture.isEmpty())
-        storeInBackground(cache, file, flavour, entryImage(picture, flavour), factsOf(path, picture));
+    if (!picture.isEmpty()) {
+        *write = [cache, file, flavour, entry = entryImage(picture, flavour), facts = factsOf(path, picture)] {
+            cache.store(file, flavour, entry, facts());
+        };
+    }
     if (picture.kind() == Picture::Kind::Bitmap && request.depth != 24)
         picture = Picture::fromBitmap(imagelib::convertToDepth(picture.bitmap(), request.depth, request.dither));
     return finished(renderThumbnail(picture, request.size, {request.keepProportions}), source);
 }
 } // namespace
 
-QImage makeThumbnail(const QString &path, const ThumbnailRequest &request)
+QImage makeThumbnail(const QString &path, const ThumbnailRequest &request, std::function<void()> *cacheWrite)
 {
     if (request.cache) {
-        if (const std::optional<CachedFile> file = request.cache->identify(path))
-            return cachedThumbnail(path, *file, request);
+        if (const std::optional<CachedFile> file = request.cache->identify(path)) {
+            std::function<void()> write;
+            const QImage thumbnail = cachedThumbnail(path, *file, request, &write);
+            if (cacheWrite)
+                *cacheWrite = std::move(write);
+            else if (write)
+                writeSoon(std::move(write));
+            return thumbnail;
+        }
     }
     Picture picture;
     const Source source = loadPicture(path, {request.size, request.depth, request.keepProportions}, request, &picture);
@@ -178,9 +195,18 @@ void ThumbnailPipeline::submitUpTo(int index)
     const int last = std::min(int(m_paths.size()) - 1, index);
     for (; m_submitted <= last; ++m_submitted) {
         const QString path = m_paths.at(m_submitted);
+        // The thumbnail is handed out before its cache entry is written: the
+        // list never waits for a write.
         m_results.push_back(QtConcurrent::run(
-            &m_pool, [path, request = m_request, cancelled = m_cancelled] {
-                return cancelled->load() ? QImage() : makeThumbnail(path, request);
+            &m_pool, [path, request = m_request, cancelled = m_cancelled](QPromise<QImage> &promise) {
+                if (cancelled->load()) {
+                    promise.addResult(QImage());
+                    return;
+                }
+                std::function<void()> write;
+                promise.addResult(makeThumbnail(path, request, &write));
+                if (write)
+                    writeSoon(std::move(write));
             }));
     }
 }

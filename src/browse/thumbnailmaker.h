@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QThreadPool>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,7 +32,10 @@ struct ThumbnailRequest
 // With a cache, a current entry stands in for the file (drawn by the same
 // rule, at the entry's resolution), and what had to be read is stored in
 // the background.
-QImage makeThumbnail(const QString &path, const ThumbnailRequest &request);
+// The cache entry is written soon after (see writeSoon); with cacheWrite,
+// the write is handed back instead, to be run when the caller likes.
+QImage makeThumbnail(const QString &path, const ThumbnailRequest &request,
+                     std::function<void()> *cacheWrite = nullptr);
 
 // Makes the thumbnails of paths on a thread pool, a bounded number ahead of
 // the one asked for, and hands them out in order on the calling thread.

@@ -213,7 +213,7 @@ void TestThumbnailCache::unreadableFilesAreRecordedAsFailures()
 {
     CacheFixture f;
     const QString bad = f.pictures + "/bad.jpg";
-    TestEnvironment::writeFile(bad, QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 24));
+    TestEnvironment::writeFile(bad, QByteArray::fromHex("ffd8ffe0") + " not really a JPEG");
     const QImage first = f.thumbnail(bad);
     const QString failure = f.root + "/fail/pixmoor/" + standardEntryName(bad);
     QVERIFY(QFileInfo::exists(failure));
