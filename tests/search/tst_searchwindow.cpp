@@ -296,6 +296,30 @@ private slots:
         QCOMPARE(f.window.statusText(), QString("Operation Completed"));
     }
 
+    void viewerWalksTheResults()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        QDir(root).mkpath("Sub");
+        writeImage(root + "/a.bmp");
+        writeImage(root + "/Sub/b.bmp");
+        f.search(root, 1);
+        const QStringList found = f.window.resultPaths();
+        QCOMPARE(found.size(), 2);
+        f.selectRows({0});
+        f.window.View1Click();
+        QVERIFY(f.viewer.isVisible());
+        QCOMPARE(f.viewer.windowTitle(), found[0]);
+        f.viewer.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.viewer));
+        QTest::keyClick(&f.viewer, Qt::Key_PageDown);
+        QCOMPARE(f.viewer.windowTitle(), found[1]);
+        QCOMPARE(f.viewer.StatusBar1->text(), found[1]);
+        QTest::keyClick(&f.viewer, Qt::Key_PageUp);
+        QCOMPARE(f.viewer.windowTitle(), found[0]);
+        f.viewer.close();
+    }
+
     void copyAsksWithTheFullPath()
     {
         SearchFixture f;
