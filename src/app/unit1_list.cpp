@@ -12,7 +12,6 @@
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QDir>
 #include <QMenu>
@@ -49,8 +48,8 @@ public:
     int itemsPerScreen() const override { return m_form.ListView1->itemsPerScreen(); }
     void showItemsNow() override
     {
-        m_form.letMessagesRun();
-        m_form.ListView1->activeView()->viewport()->repaint();
+        letMessagesRun();
+        m_form.ListView1->repaintNow();
     }
     void setGauge(int position) override { m_form.setGauge(position); }
     bool takeStopRequest() override { return std::exchange(m_form.state.StopRequested, false); }

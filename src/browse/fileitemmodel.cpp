@@ -3,6 +3,7 @@
 #include "browse/imagelist.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QMimeData>
 #include <QUrl>
 #include <algorithm>
@@ -35,8 +36,13 @@ QVariant FileItemModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::DecorationRole && index.column() == FileColumn && m_pictures) {
         const QPixmap picture = m_pictures->at(item.imageIndex);
-        if (!picture.isNull())
-            return picture;
+        if (!picture.isNull()) {
+            // Shown as it is while the list is disabled (busy building):
+            // the pictures are what the user waits for.
+            QIcon icon(picture);
+            icon.addPixmap(picture, QIcon::Disabled);
+            return icon;
+        }
     }
     return {};
 }

@@ -16,6 +16,23 @@
 #include <QTreeView>
 
 namespace {
+// The icon view leaves laying out new items to a moment when no events
+// wait, which a list build that lets messages run between items never
+// gives it; painting before that shows an empty list. It lays them out
+// first.
+class IconView : public QListView
+{
+public:
+    using QListView::QListView;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        executeDelayedItemsLayout();
+        QListView::paintEvent(event);
+    }
+};
+
 // An edit starts with the file's name selected without its extension (of
 // a full path, only the name), as file managers do.
 class CaptionEditDelegate : public QStyledItemDelegate
@@ -42,7 +59,7 @@ public:
 ImageListView::ImageListView(ImageList *largeImages, ImageList *smallImages, QWidget *parent)
     : QWidget(parent), m_largeImages(largeImages), m_smallImages(smallImages),
       m_items(new FileItemModel(this)), m_sorter(new CaptionSorter(this)),
-      m_stack(new QStackedLayout(this)), m_iconView(new QListView(this)),
+      m_stack(new QStackedLayout(this)), m_iconView(new IconView(this)),
       m_reportView(new QTreeView(this))
 {
     m_sorter->setSourceModel(m_items);
@@ -99,7 +116,9 @@ void ImageListView::setUpIconView()
     m_iconView->setWordWrap(true);
     m_iconView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_iconView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_iconView->setLayoutMode(QListView::Batched);
+    // In one pass: a batched layout that new items keep interrupting loses
+    // the places of the items it had laid out.
+    m_iconView->setLayoutMode(QListView::SinglePass);
 }
 
 void ImageListView::setUpReportView()
@@ -207,6 +226,11 @@ int ImageListView::itemsPerScreen() const
     const int perRow = std::max(1, room.width() / std::max(1, item.width()));
     const int rows = (room.height() + item.height() - 1) / std::max(1, item.height());
     return perRow * std::max(1, rows);
+}
+
+void ImageListView::repaintNow()
+{
+    activeView()->viewport()->repaint();
 }
 
 void ImageListView::picturesResized()

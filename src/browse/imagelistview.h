@@ -51,6 +51,8 @@ public:
     // How many items the view shows at once at its present size, counting
     // rows cut at the bottom; 0 while it holds none to measure by.
     int itemsPerScreen() const;
+    // Paints the list as it stands, not waiting for the next screen refresh.
+    void repaintNow();
     // Tells the views that the image lists changed size.
     void picturesResized();
 

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
@@ -28,6 +29,7 @@ class TestMainWindow : public QObject
 private slots:
     void firstRun();
     void cacheThumbnailsFollowsItsItem();
+    void thumbnailsShowWhileTheListIsBuilt();
     void firstActivationOpensTheStartFolder();
     void argumentChoosesWhereToStart_data();
     void argumentChoosesWhereToStart();
@@ -520,6 +522,45 @@ void TestMainWindow::disabledButtonIconsLoseTheirColour()
     QVERIFY(strongestColour(form.DeleteButton->grab().toImage()) > 100);
     form.DeleteButton->setEnabled(false);
     QVERIFY(strongestColour(form.DeleteButton->grab().toImage()) < 40);
+}
+
+// What the screen shows in the middle of a build, long after the first
+// screenful: the first items with their pictures in colour, though the list
+// is disabled until the build ends.
+void TestMainWindow::thumbnailsShowWhileTheListIsBuilt()
+{
+    MainWindowFixture f;
+    const QString folder = f.env.makeFolder("pics");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int i = 0; i < 160; ++i)
+        QVERIFY(picture.save(QString("%1/p%2.bmp").arg(folder).arg(i, 3, 10, QChar('0'))));
+    TForm1 &form = f.create();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.DirTree1->setDirectory(folder);
+    form.ListView1->setSorted(true);
+
+    QImage shown;
+    bool disabled = false;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        // Past the first few items of the new build, not the list before it.
+        const int count = form.ListView1->count();
+        if (count < 120 || count >= 160 || !shown.isNull())
+            return;
+        disabled = !form.ListView1->isEnabled();
+        shown = form.screen()->grabWindow(form.winId()).toImage();
+    });
+    watch.start();
+    form.UpdateListbox();
+    QVERIFY2(!shown.isNull(), "no message pass while the first screenful was made");
+    QVERIFY(disabled);
+    QAbstractItemView *list = form.ListView1->activeView();
+    const QRect first = list->visualRect(list->model()->index(0, 0));
+    const QPoint inPicture = list->viewport()->mapTo(&form, QPoint(first.center().x(), first.top() + 20));
+    QCOMPARE(QColor(shown.pixel(inPicture * shown.devicePixelRatio())), QColor(Qt::red));
 }
 
 void TestMainWindow::cacheThumbnailsFollowsItsItem()
