@@ -18,6 +18,18 @@ bool resizable(const QWidget *window)
     return window->minimumSize() != window->maximumSize();
 }
 
+// One side of the 1-pixel line that keeps a frameless window apart from what
+// lies behind it; the grips under it still take the pointer.
+QWidget *outlineSide(QWidget *window)
+{
+    auto *side = new QWidget(window);
+    side->setObjectName(QStringLiteral("WindowOutline"));
+    side->setAttribute(Qt::WA_TransparentForMouseEvents);
+    side->setAutoFillBackground(true);
+    side->setBackgroundRole(QPalette::Shadow);
+    return side;
+}
+
 } // namespace
 
 int ClientSideFrame::barHeight(const QFont &captionFont, TBorderStyle style)
@@ -36,6 +48,8 @@ ClientSideFrame::ClientSideFrame(QWidget *window, TGradientCaption &caption) : Q
     m_bar->setFixedHeight(m_barHeight);
     if (resizable(window))
         createGrips();
+    for (int side = 0; side < 4; ++side)
+        m_outline.append(outlineSide(window));
     placeBarAndGrips();
     window->installEventFilter(this);
 }
@@ -47,6 +61,7 @@ ClientSideFrame::~ClientSideFrame()
     m_window->removeEventFilter(this);
     delete m_bar;
     qDeleteAll(m_grips);
+    qDeleteAll(m_outline);
     makeRoomForBar(-m_barHeight);
     m_window->setWindowFlag(Qt::FramelessWindowHint, false);
 }
@@ -117,6 +132,21 @@ void ClientSideFrame::placeBarAndGrips()
         grip->setGeometry(x, y, w, h);
         grip->setVisible(!maximized);
         grip->raise();
+    }
+    placeOutline(r);
+}
+
+void ClientSideFrame::placeOutline(const QRect &r)
+{
+    const QRect sides[] = {{0, 0, r.width(), 1},
+                           {0, r.height() - 1, r.width(), 1},
+                           {0, 0, 1, r.height()},
+                           {r.width() - 1, 0, 1, r.height()}};
+    for (int i = 0; i < m_outline.size(); ++i) {
+        if (!m_outline[i])
+            continue;
+        m_outline[i]->setGeometry(sides[i]);
+        m_outline[i]->raise();
     }
 }
 

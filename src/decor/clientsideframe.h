@@ -1,5 +1,5 @@
-// Takes a top-level window off its native frame and gives it a caption bar
-// and resize grips of its own; undoes that when destroyed.
+// Takes a top-level window off its native frame and gives it a caption bar,
+// resize grips and a 1-pixel outline of its own; undoes that when destroyed.
 //
 // The window's size keeps its meaning for resizable windows (it now includes
 // the bar, as a framed window's size includes its title bar on other systems);
@@ -35,9 +35,11 @@ private:
     void makeRoomForBar(int dy);
     void createGrips();
     void placeBarAndGrips();
+    void placeOutline(const QRect &r);
 
     QPointer<QWidget> m_window;
     QPointer<CaptionBar> m_bar;
     QList<QPointer<ResizeGrip>> m_grips;
+    QList<QPointer<QWidget>> m_outline;   // top, bottom, left, right
     int m_barHeight = 0;
 };
