@@ -2,8 +2,8 @@
 // resize grips and a 1-pixel outline of its own; undoes that when destroyed.
 //
 // The window's size keeps its meaning for resizable windows (it now includes
-// the bar, as a framed window's size includes its title bar on other systems);
-// fixed-size windows grow by the bar so that their contents keep their room.
+// the bar and outline, as a framed window's size includes its frame on other
+// systems); fixed-size windows grow by them so that their contents keep their room.
 #pragma once
 
 #include "decor/captionbar.h"
@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void makeRoomForBar(int dy);
+    void makeRoomForFrame(int sign);
     void createGrips();
     void placeBarAndGrips();
     void placeOutline(const QRect &r);

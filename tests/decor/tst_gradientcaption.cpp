@@ -179,16 +179,17 @@ private slots:
         delete dialog;
     }
 
-    void fixedDialogGrowsByTheBar()
+    void fixedDialogGrowsByItsFrame()
     {
         QDialog *dialog = fixedDialog();
         TGradientCaption *caption = decorateWindow(dialog, captionSettingsFor(QStringLiteral("TForm4")),
                                                    FrameMode::ClientSide);
         const int bar = caption->captionBar()->height();
-        QCOMPARE(dialog->size(), QSize(309, 112 + bar));
+        // The bar on top and a 1-pixel outline around the contents.
+        QCOMPARE(dialog->size(), QSize(309 + 2, 112 + bar + 1));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("OkButton"));
-        QCOMPARE(ok->geometry(), QRect(16, 72 + bar, 80, 28));
+        QCOMPARE(ok->geometry(), QRect(16 + 1, 72 + bar, 80, 28));
         // Only a close button on a tool window; no resize grips on a fixed one.
         QVERIFY(!barOf(caption)->minimizeButton()->isVisibleTo(dialog));
         QVERIFY(barOf(caption)->closeButton()->isVisibleTo(dialog));
