@@ -60,3 +60,23 @@ void addCloseOnEscape(QWidget &window)
     auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
     QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
 }
+
+namespace {
+void reparentWindow(QWidget &window, QWidget *parent)
+{
+    if (window.parentWidget() != parent)
+        window.setParent(parent, window.windowFlags());   // the flags keep it a window, frameless or not
+}
+} // namespace
+
+OpenedFrom::OpenedFrom(QWidget &dialog, QWidget *opener) : m_dialog(&dialog), m_owner(dialog.parentWidget())
+{
+    if (opener)
+        reparentWindow(dialog, opener->window());
+}
+
+OpenedFrom::~OpenedFrom()
+{
+    if (m_dialog)
+        reparentWindow(*m_dialog, m_owner);
+}
