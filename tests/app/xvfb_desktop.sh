@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# The program's windows under a real window manager (openbox in Xvfb),
+# driven by xdotool: where they open, which one is on top and active, and
+# whether they answer the pointer.
+# Usage: xvfb_desktop.sh <path of the pixmoor program>
+set -euo pipefail
+
+if [ "${1:-}" != "--inside" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --inside "$@"
+fi
+program=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_CONFIG_HOME" "$work/pics" "$work/sane"
+# SANE's test backend stands in for a scanner.
+printf 'test\n' > "$work/sane/dll.conf"
+printf 'number_of_devices 1\nmode Color\nresolution 75.0\ntest-picture "Color pattern"\n' > "$work/sane/test.conf"
+export SANE_CONFIG_DIR=$work/sane
+picture_colour='#3366cc'
+convert -size 320x240 "xc:$picture_colour" "$work/pics/blue.bmp"
+printf '[Main]\nDirectory=%s\nHints=0\n' "$work/pics" > "$XDG_CONFIG_HOME/KVTL.conf"
+
+fail() { echo "FAIL: $*" >&2; describe_desktop; exit 1; }
+pass() { echo "ok: $*"; }
+
+describe_desktop() {
+  echo "active window: $(xdotool getactivewindow getwindowname 2>/dev/null)" >&2
+  echo "stacking, bottom to top:" >&2
+  for window in $(stacking); do echo "  $window $(xdotool getwindowname "$window")" >&2; done
+  tail -20 "$work/program.log" >&2 || true
+}
+
+# Each step waits for what it needs instead of sleeping a fixed time.
+wait_until() {
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+stacking() { for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do echo $((w)); done; }
+top_window() { stacking | tail -1; }
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+is_on_top() { [ "$(top_window)" = "$1" ]; }
+# True when window $1 lies above window $2 in the stacking order.
+is_above() { stacking | awk -v a="$1" -v b="$2" '$1 == b {seen = 1} $1 == a && seen {found = 1} END {exit !found}'; }
+window_named() { xdotool search --sync --onlyvisible --name "$1" | head -1; }
+shown_named() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+geometry() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)='; }
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; wait_until 50 is_active "$1"; }
+menu_item() { activate "$1"; xdotool key "$2"; sleep 0.4; xdotool key "$3"; }
+
+openbox --sm-disable 2>/dev/null &
+wait_until 50 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' || fail "no window manager"
+"$program" "$work/pics/blue.bmp" 2> "$work/program.log" &
+main=$(window_named '^Pixmoor$')
+activate "$main" || fail "the main window never became active"
+
+# The viewer opens in the middle of the screen and shows the whole picture.
+xdotool key ctrl+v
+viewer=$(window_named '^blue.bmp$')
+wait_until 50 is_active "$viewer" || fail "the viewer is not active"
+sleep 0.5
+eval "$(geometry "$viewer")"
+centre_x=$((X + WIDTH / 2)) centre_y=$((Y + HEIGHT / 2))
+[ $((centre_x - 640)) -ge -2 ] && [ $((centre_x - 640)) -le 2 ] && [ $((centre_y - 512)) -ge -2 ] \
+  && [ $((centre_y - 512)) -le 2 ] || fail "the viewer's centre is at $centre_x,$centre_y"
+pass "the viewer opens centred ($WIDTH x $HEIGHT at $X,$Y)"
+import -window "$viewer" "$work/viewer.png"
+shown=$(convert "$work/viewer.png" -fill black +opaque "$picture_colour" -fill white -opaque "$picture_colour" \
+          -format '%[fx:round(mean*w*h)]' info:)
+[ "$shown" = 76800 ] || fail "the viewer shows $shown of the picture's 76800 pixels"
+pass "the viewer shows the 320 x 240 picture whole"
+xdotool key Escape
+wait_until 50 is_active "$main" || activate "$main"
+
+# A 5-ms click on the caption does not leave the window on the pointer.
+eval "$(geometry "$main")"
+before="$X,$Y"
+xdotool mousemove $((X + 200)) $((Y + 10)) mousedown 1 sleep 0.005 mouseup 1
+xdotool mousemove $((X + 400)) $((Y + 300))
+sleep 0.5
+xdotool mousemove $((X + 450)) $((Y + 350))
+sleep 0.5
+eval "$(geometry "$main")"
+[ "$X,$Y" = "$before" ] || fail "a short caption click moved the window from $before to $X,$Y"
+pass "a 5-ms caption click starts no move"
+
+# F1 in the About box brings the help viewer up, active and on top, and
+# it answers a click on its Index tab while the box stays open.
+menu_item "$main" alt+h a
+about=$(window_named '^About$')
+activate "$about" || fail "the about box is not active"
+xdotool key F1
+help=$(window_named '^Pixmoor Help$')
+wait_until 50 is_active "$help" || fail "the help viewer is not active"
+wait_until 50 is_on_top "$help" || fail "the help viewer is not on top"
+shown_named '^About$' || fail "the about box closed"
+pass "F1 in the About box gives an active help viewer on top"
+sleep 0.5
+import -window "$help" "$work/help-before.png"
+eval "$(geometry "$help")"
+# The Index tab sits beside Contents at the top left of the side panel.
+xdotool mousemove $((X + 90)) $((Y + 70)) click 1
+sleep 0.5
+import -window "$help" "$work/help-after.png"
+changed=$(compare -metric AE "$work/help-before.png" "$work/help-after.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 100 ] || fail "the help viewer did not answer the click (changed pixels: $changed)"
+pass "the help viewer answers a click while the about box is open"
+xdotool windowclose "$help" 2>/dev/null || xdotool key --window "$help" Escape
+activate "$about" && xdotool key Escape
+wait_until 50 eval '! shown_named "^About$"' || fail "the about box does not close"
+
+# The scan window stays above the main window after Acquire and while its
+# Save dialog is open.
+menu_item "$main" alt+m a
+options=$(window_named '^test:0$')
+activate "$options" && xdotool key Return
+scan=$(window_named '^Scan Image$')
+wait_until 100 eval '! shown_named "^test:0$"' || fail "the scan did not end"
+wait_until 50 is_above "$scan" "$main" || fail "the main window covers the scan window after Acquire"
+pass "the scan window stays above the main window after Acquire"
+menu_item "$scan" alt+f a
+save=$(window_named '^Save Image$')
+wait_until 50 is_above "$save" "$scan" || fail "the save dialog is not above the scan window"
+is_above "$scan" "$main" || fail "the main window covers the scan window while it saves"
+pass "the scan window stays above the main window while its Save dialog is open"
+activate "$save" && xdotool key Escape
+wait_until 50 eval '! shown_named "^Save Image$"' || fail "the save dialog does not close"
+xdotool windowclose "$scan" 2>/dev/null || true
+
+# The search window stays above the main window after its Rename dialog.
+menu_item "$main" alt+f e
+search=$(window_named '^Search$')
+activate "$search"
+xdotool key alt+t Down alt+e
+sleep 1
+eval "$(geometry "$search")"
+xdotool mousemove $((X + 60)) $((Y + 180)) click 1
+sleep 0.3
+xdotool key ctrl+r
+rename=$(window_named '^Rename File$')
+activate "$rename" && xdotool key Escape
+wait_until 50 eval '! shown_named "^Rename File$"' || fail "the rename dialog does not close"
+wait_until 50 is_active "$search" || fail "the search window is not active after its Rename dialog"
+is_above "$search" "$main" || fail "the main window covers the search window after its Rename dialog"
+pass "the search window stays above the main window after its Rename dialog"
+echo "7 passed, 0 failed"
