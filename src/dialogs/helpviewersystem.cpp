@@ -1,5 +1,6 @@
 #include "dialogs/helpviewersystem.h"
 
+#include "dialogs/dialogparts.h"
 #include "dialogs/helpviewer.h"
 
 #include <QApplication>
@@ -46,9 +47,12 @@ HelpViewer &HelpViewerSystem::viewerFor(const QString &helpFile)
 
 HelpViewer &HelpViewerSystem::bringUp()
 {
-    if (!m_viewer)
+    const bool firstShowing = !m_viewer;
+    if (firstShowing)
         m_viewer = new HelpViewer;
     followModalDialog();
+    if (firstShowing)
+        centreOver(m_viewer, QApplication::activeWindow());
     m_viewer->show();
     m_viewer->raise();
     m_viewer->activateWindow();

@@ -102,8 +102,15 @@ wait_until 50 is_on_top "$help" || fail "the help viewer is not on top"
 shown_named '^About$' || fail "the about box closed"
 pass "F1 in the About box gives an active help viewer on top"
 sleep 0.5
-import -window "$help" "$work/help-before.png"
+eval "$(geometry "$about")"
+about_centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
 eval "$(geometry "$help")"
+help_centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+near() { local dx=$(($1 - $3)) dy=$(($2 - $4)); [ ${dx#-} -le 30 ] && [ ${dy#-} -le 30 ]; }
+# The box has the window manager's frame, the viewer its own caption bar.
+near $about_centre $help_centre || fail "the help viewer's centre $help_centre is not over the About box's $about_centre"
+pass "the help viewer opens centred over the About box"
+import -window "$help" "$work/help-before.png"
 # The Index tab sits beside Contents at the top left of the side panel.
 xdotool mousemove $((X + 90)) $((Y + 70)) click 1
 sleep 0.5
@@ -149,4 +156,4 @@ wait_until 50 eval '! shown_named "^Rename File$"' || fail "the rename dialog do
 wait_until 50 is_active "$search" || fail "the search window is not active after its Rename dialog"
 is_above "$search" "$main" || fail "the main window covers the search window after its Rename dialog"
 pass "the search window stays above the main window after its Rename dialog"
-echo "7 passed, 0 failed"
+echo "8 passed, 0 failed"
