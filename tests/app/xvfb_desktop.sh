@@ -23,6 +23,7 @@ convert -size 320x240 "xc:$picture_colour" "$work/pics/blue.bmp"
 printf '[Main]\nDirectory=%s\nHints=0\n' "$work/pics" > "$XDG_CONFIG_HOME/KVTL.conf"
 
 fail() { echo "FAIL: $*" >&2; describe_desktop; exit 1; }
+trap 'echo "FAIL: command failed at line $LINENO" >&2' ERR
 pass() { echo "ok: $*"; }
 
 describe_desktop() {
@@ -52,7 +53,27 @@ window_named() { xdotool search --sync --onlyvisible --name "$1" | head -1; }
 shown_named() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 geometry() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)='; }
 activate() { xdotool windowactivate --sync "$1" 2>/dev/null || true; wait_until 50 is_active "$1"; }
+# Closes a window as its close button does (destroying it behind the
+# program's back would leave the program unable to show it again).
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+close_window() { activate "$1" && xdotool key alt+F4; wait_until 50 eval "! is_viewable $1"; }
 menu_item() { activate "$1"; xdotool key "$2"; sleep 0.4; xdotool key "$3"; }
+# A window's centre once its geometry has stopped changing: a window may
+# be placed and then resized to its contents.
+centre() {
+  local previous="" now
+  for _ in $(seq 30); do
+    now=$(geometry "$1" | tr '\n' ' ')
+    [ "$now" = "$previous" ] && break
+    previous=$now
+    sleep 0.2
+  done
+  eval "$now"
+  echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
+}
+# True when the centres $1,$2 and $3,$4 lie within 30 pixels of each other
+# (one window may have the window manager's frame, the other its own bar).
+near() { local dx=$(($1 - $3)) dy=$(($2 - $4)); [ ${dx#-} -le 30 ] && [ ${dy#-} -le 30 ]; }
 
 openbox --sm-disable 2>/dev/null &
 wait_until 50 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' || fail "no window manager"
@@ -64,11 +85,10 @@ activate "$main" || fail "the main window never became active"
 xdotool key ctrl+v
 viewer=$(window_named '^blue.bmp$')
 wait_until 50 is_active "$viewer" || fail "the viewer is not active"
-sleep 0.5
-eval "$(geometry "$viewer")"
-centre_x=$((X + WIDTH / 2)) centre_y=$((Y + HEIGHT / 2))
+read -r centre_x centre_y < <(centre "$viewer")
 [ $((centre_x - 640)) -ge -2 ] && [ $((centre_x - 640)) -le 2 ] && [ $((centre_y - 512)) -ge -2 ] \
   && [ $((centre_y - 512)) -le 2 ] || fail "the viewer's centre is at $centre_x,$centre_y"
+eval "$(geometry "$viewer")"
 pass "the viewer opens centred ($WIDTH x $HEIGHT at $X,$Y)"
 import -window "$viewer" "$work/viewer.png"
 shown=$(convert "$work/viewer.png" -fill black +opaque "$picture_colour" -fill white -opaque "$picture_colour" \
@@ -116,15 +136,12 @@ wait_until 50 is_on_top "$help" || fail "the help viewer is not on top"
 shown_named '^About$' || fail "the about box closed"
 pass "F1 in the About box gives an active help viewer on top"
 sleep 0.5
-eval "$(geometry "$about")"
-about_centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
-eval "$(geometry "$help")"
-help_centre="$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
-near() { local dx=$(($1 - $3)) dy=$(($2 - $4)); [ ${dx#-} -le 30 ] && [ ${dy#-} -le 30 ]; }
-# The box has the window manager's frame, the viewer its own caption bar.
+about_centre=$(centre "$about")
+help_centre=$(centre "$help")
 near $about_centre $help_centre || fail "the help viewer's centre $help_centre is not over the About box's $about_centre"
 pass "the help viewer opens centred over the About box"
 import -window "$help" "$work/help-before.png"
+eval "$(geometry "$help")"
 # The Index tab sits beside Contents at the top left of the side panel.
 xdotool mousemove $((X + 90)) $((Y + 70)) click 1
 sleep 0.5
@@ -132,9 +149,36 @@ import -window "$help" "$work/help-after.png"
 changed=$(compare -metric AE "$work/help-before.png" "$work/help-after.png" null: 2>&1 || true)
 [ "${changed%% *}" -gt 100 ] || fail "the help viewer did not answer the click (changed pixels: $changed)"
 pass "the help viewer answers a click while the about box is open"
-xdotool windowclose "$help" 2>/dev/null || xdotool key --window "$help" Escape
+close_window "$help" || fail "the help viewer does not close"
 activate "$about" && xdotool key Escape
 wait_until 50 eval '! shown_named "^About$"' || fail "the about box does not close"
+
+# Print Options opens centred over the main window at every showing.
+for showing in 1 2 3; do
+  activate "$main"
+  xdotool key ctrl+p
+  printer=$(window_named '^Print$')
+  activate "$printer" && xdotool key Return
+  options=$(window_named '^Print Options$')
+  near $(centre "$main") $(centre "$options") || fail "Print Options showing $showing is centred at $(centre "$options")"
+  activate "$options" && xdotool key Escape
+  wait_until 50 eval '! shown_named "^Print Options$"' || fail "Print Options does not close"
+done
+pass "Print Options opens centred over the main window at each of 3 showings"
+
+# Coming back from a screen capture moves no window.
+main_before=$(centre "$main")
+menu_item "$main" alt+m r
+box=$(window_named '^Information$')
+activate "$box" && xdotool key Return
+wait_until 100 eval '! is_viewable "$main"' || fail "the program did not hide for the capture"
+xdotool key ctrl+F4
+capture=$(window_named '^Screen Capture$')
+wait_until 50 is_viewable "$main" || fail "the main window did not come back"
+[ "$(centre "$main")" = "$main_before" ] || fail "the main window came back at $(centre "$main"), was at $main_before"
+wait_until 50 is_above "$capture" "$main" || fail "the main window covers the captured picture"
+pass "coming back from a capture moves no window; the capture shows above the main window"
+close_window "$capture" || fail "the capture's window does not close"
 
 # The scan window stays above the main window after Acquire and while its
 # Save dialog is open.
@@ -152,7 +196,7 @@ is_above "$scan" "$main" || fail "the main window covers the scan window while i
 pass "the scan window stays above the main window while its Save dialog is open"
 activate "$save" && xdotool key Escape
 wait_until 50 eval '! shown_named "^Save Image$"' || fail "the save dialog does not close"
-xdotool windowclose "$scan" 2>/dev/null || true
+close_window "$scan" || fail "the scan window does not close"
 
 # The search window stays above the main window after its Rename dialog.
 menu_item "$main" alt+f e
@@ -170,4 +214,12 @@ wait_until 50 eval '! shown_named "^Rename File$"' || fail "the rename dialog do
 wait_until 50 is_active "$search" || fail "the search window is not active after its Rename dialog"
 is_above "$search" "$main" || fail "the main window covers the search window after its Rename dialog"
 pass "the search window stays above the main window after its Rename dialog"
-echo "9 passed, 0 failed"
+
+# A question the search window asks is centred over it.
+xdotool key Delete
+confirm=$(window_named '^Confirm$')
+near $(centre "$search") $(centre "$confirm") || fail "the confirmation is centred at $(centre "$confirm"), the search window at $(centre "$search")"
+activate "$confirm" && xdotool key Escape
+wait_until 50 eval '! shown_named "^Confirm$"' || fail "the confirmation does not close"
+pass "a confirmation from the search window opens centred over it"
+echo "12 passed, 0 failed"
