@@ -20,7 +20,7 @@ packages=(
 # Checked after installing, so a missing one stops the run here, by name,
 # rather than as a puzzling test failure later.
 commands=(
-  convert:imagemagick identify:imagemagick gm:graphicsmagick
+  convert:imagemagick identify:imagemagick import:imagemagick compare:imagemagick gm:graphicsmagick
   cjpeg:libjpeg-turbo-progs djpeg:libjpeg-turbo-progs
   tiffcp:libtiff-tools tiffinfo:libtiff-tools tiff2bw:libtiff-tools
   wmf2svg:libwmf-bin emf2svg-conv:emf2svg rsvg-convert:librsvg2-bin

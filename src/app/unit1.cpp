@@ -214,7 +214,12 @@ void TForm1::showEvent(QShowEvent *event)
 bool TForm1::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip) {
-        ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
+        // A modal dialog opening takes the pointer off the control that
+        // opened it, whose leaving clears its hint; the status text written
+        // for the dialog stays while it is open.
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        if (!tip.isEmpty() || !QApplication::activeModalWidget())
+            ShowHint(tip);
         return true;
     }
     if (event->type() == QEvent::WindowActivate)

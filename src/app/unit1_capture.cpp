@@ -170,5 +170,8 @@ void TForm1::showCapture(const QImage &picture)
     m_scanWindow->setWindowTitle(QStringLiteral("Screen Capture"));
     m_scanWindow->show();
     m_scanWindow->raise();
+    // Active, or the window manager keeps the main window, activated on
+    // coming back, above it.
+    m_scanWindow->activateWindow();
     logCaptureSize(picture.size());
 }

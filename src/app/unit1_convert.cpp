@@ -30,7 +30,11 @@ void TForm1::Acquire1Click()
     m_scanWindow->setWindowTitle(QStringLiteral("Scan Image"));
     m_scanWindow->show();
     m_scanWindow->raise();
-    m_scanWindow->ImageBox1->ScanImage(this);
+    // The scanner's dialogs belong to the scan window, which the window
+    // manager then gives the focus back to when they close.
+    m_scanWindow->ImageBox1->ScanImage(m_scanWindow);
+    m_scanWindow->raise();
+    m_scanWindow->activateWindow();
 }
 
 void TForm1::SelectTwain1Click()

@@ -66,7 +66,7 @@ QList<FilterButton> filterButtons()
 }
 
 constexpr int FilterButtonLeft = 8;
-constexpr int FilterButtonPitch = 31;
+constexpr int FilterButtonGap = 1;
 
 QFrame *panel(QWidget *parent, const char *name, QFrame::Shadow shadow)
 {
@@ -136,19 +136,23 @@ QFrame *TForm1::createFilterBar()
     for (const FilterButton &entry : filterButtons()) {
         QToolButton *button = toolButton(Panel1, qPrintable(entry.name), qPrintable(entry.hint), QRect(left, 5, 30, 25));
         button->setText(entry.caption);
+        // 30 pixels as designed, wider where the font needs it; the buttons
+        // after it move along.
+        button->resize(qMax(30, button->sizeHint().width()), 25);
         button->setCheckable(true);
         button->setProperty("imageType", entry.imageType);
         m_filterButtons->addButton(button);
         const QString type = entry.imageType;
         connect(button, &QToolButton::clicked, this, [this, type] { selectFilter(type); });
-        left += FilterButtonPitch;
+        left += button->width() + FilterButtonGap;
     }
     filterButton(QStringLiteral("bmp"))->setChecked(true);
 
     m_viewButtons = new QButtonGroup(this);
-    ListButton = toolButton(Panel1, "ListButton", "List View", QRect(349, 5, 30, 25));
+    const int viewLeft = qMax(349, left);
+    ListButton = toolButton(Panel1, "ListButton", "List View", QRect(viewLeft, 5, 30, 25));
     ListButton->setIcon(QIcon(QStringLiteral(":/icons/listview.svg")));
-    IcoButton = toolButton(Panel1, "IcoButton", "Icon View", QRect(380, 5, 30, 25));
+    IcoButton = toolButton(Panel1, "IcoButton", "Icon View", QRect(viewLeft + 31, 5, 30, 25));
     IcoButton->setIcon(QIcon(QStringLiteral(":/icons/iconview.svg")));
     for (QToolButton *button : {ListButton, IcoButton}) {
         button->setCheckable(true);
@@ -166,7 +170,8 @@ void TForm1::createHeaderControl()
     HeaderControl1 = new QHeaderView(Qt::Horizontal, this);
     HeaderControl1->setObjectName(QStringLiteral("HeaderControl1"));
     HeaderControl1->setModel(m_headerSections);
-    HeaderControl1->setFixedHeight(17);
+    // 17 pixels as designed, more where the font needs it.
+    HeaderControl1->setFixedHeight(qMax(17, HeaderControl1->sizeHint().height()));
     HeaderControl1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     HeaderControl1->setStretchLastSection(false);
     HeaderControl1->resizeSection(0, 211);

@@ -36,6 +36,12 @@ TDirTree::TDirTree(Prompter &prompter, QWidget *parent) : QTreeWidget(parent), m
     setColumnCount(1);
     setEditTriggers(NoEditTriggers);
     setUniformRowHeights(true);
+    // Long and deep names stay whole: the column takes the width of the
+    // names shown, and a scroll bar appears when that passes the panel's.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QTreeWidget::itemExpanded, this, &TDirTree::expandNode);
     connect(this, &QTreeWidget::itemCollapsed, this, &TDirTree::collapseNode);
     connect(this, &QTreeWidget::currentItemChanged, this,

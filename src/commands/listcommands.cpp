@@ -44,8 +44,11 @@ void ListCommands::copyOrMove(bool move)
         return;
     if (m_style.clearCopyTarget)
         dialog->Edit1->clear();
-    if (dialog->exec() != QDialog::Accepted || !dialog->TargetPathValid)
-        return;
+    {
+        const OpenedFrom opened(*dialog, m_window.widget());
+        if (dialog->exec() != QDialog::Accepted || !dialog->TargetPathValid)
+            return;
+    }
     FileCopier copier(*m_services.files, m_prompter);
     const std::optional<QString> target =
         prepareTarget(dialog->Edit1->text(), folderPart(first->path), *m_services.files, copier, m_prompter);
@@ -107,8 +110,11 @@ void ListCommands::rename()
     dialog->Edit1->clear();
     if (!m_style.renameAsking.isEmpty())
         m_window.setStatus(m_style.renameAsking);
-    if (dialog->exec() != QDialog::Accepted)
-        return;
+    {
+        const OpenedFrom opened(*dialog, m_window.widget());
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+    }
     renameEntry(selection, *entry, dialog->Edit1->text(), QStringLiteral("File Renamed"));
 }
 
@@ -147,6 +153,7 @@ void ListCommands::properties()
     FileCopier copier(*m_services.files, m_prompter);
     FileHousekeeping housekeeping(*m_services.files, m_prompter, copier);
     const QString folder = selection.folder.isEmpty() ? folderPart(entry->path) : selection.folder;
+    const OpenedFrom opened(*dialog, m_window.widget());
     if (dialog->editProperties(housekeeping, entry->path, namePart(entry->path), folder))
         m_window.setStatus(m_style.propertiesSet);
 }

@@ -99,8 +99,11 @@ void ListCommands::convert()
                                                       : QDir::toNativeSeparators(QDir::cleanPath(selection.folder));
     if (!m_style.keepTypedConvertTarget || !dialog->CheckBox1->isChecked())
         dialog->Edit1->setText(QDir::toNativeSeparators(source));
-    if (dialog->exec() != QDialog::Accepted)
-        return;
+    {
+        const OpenedFrom opened(*dialog, m_window.widget());
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+    }
     if (dialog->Edit1->text().isEmpty()) {
         m_prompter.error(QStringLiteral("You Have Not Specified A Target Directory For The Converted Images"));
         return;

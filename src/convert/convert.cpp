@@ -73,6 +73,10 @@ QGroupBox *TForm6::radioGroup(const char *name, const QString &caption, const QS
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(where);
     auto *column = new QVBoxLayout(group);
+    // Six buttons at the height the style gives them fill the designed box
+    // only without the spacing between them.
+    column->setSpacing(0);
+    column->setContentsMargins(9, 4, 9, 4);
     buttons = new QButtonGroup(group);
     for (int i = 0; i < items.size(); ++i) {
         auto *item = new QRadioButton(items[i], group);

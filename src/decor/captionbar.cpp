@@ -1,13 +1,14 @@
 #include "decor/captionbar.h"
 
+#include "decor/captionbutton.h"
 #include "decor/gradcap.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QShortcut>
-#include <QStyle>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <QWindow>
@@ -17,13 +18,10 @@ CaptionBar::CaptionBar(TGradientCaption &caption, QWidget *window)
 {
     setObjectName(QStringLiteral("CaptionBar"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_minimize = titleButton("MinimizeButton", QStringLiteral("Minimize"));
-    m_maximize = titleButton("MaximizeButton", QStringLiteral("Maximize"));
-    m_close = titleButton("CloseButton", QStringLiteral("Close"));
-    m_help = titleButton("HelpButton", QStringLiteral("Help"));
-    m_minimize->setIcon(style()->standardIcon(QStyle::SP_TitleBarMinButton));
-    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    m_help->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    m_minimize = titleButton("MinimizeButton", QStringLiteral("Minimize"), CaptionGlyph::Minimize);
+    m_maximize = titleButton("MaximizeButton", QStringLiteral("Maximize"), CaptionGlyph::Maximize);
+    m_close = titleButton("CloseButton", QStringLiteral("Close"), CaptionGlyph::Close);
+    m_help = titleButton("HelpButton", QStringLiteral("Help"), CaptionGlyph::Help);
     connect(m_minimize, &QToolButton::clicked, m_window, &QWidget::showMinimized);
     connect(m_maximize, &QToolButton::clicked, this, &CaptionBar::toggleMaximized);
     // Through close(), so the window's own close handling runs as with the native button.
@@ -33,14 +31,18 @@ CaptionBar::CaptionBar(TGradientCaption &caption, QWidget *window)
     updateButtons();
 }
 
-QToolButton *CaptionBar::titleButton(const char *name, const QString &tip)
+CaptionButton *CaptionBar::titleButton(const char *name, const QString &tip, CaptionGlyph glyph)
 {
-    auto *button = new QToolButton(this);
+    auto *button = new CaptionButton(glyph, [this] { return background(); }, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
     return button;
+}
+
+QColor CaptionBar::background() const
+{
+    const SystemCaptionColors colors = systemCaptionColors(palette());
+    return m_caption.IsActive() ? colors.active : colors.inactive;
 }
 
 bool CaptionBar::canMaximize() const
@@ -65,8 +67,7 @@ void CaptionBar::updateButtons()
     m_maximize->setVisible(!tool && !dialog && frame.minMaxButtons);
     m_minimize->setEnabled(canMinimize());
     m_maximize->setEnabled(canMaximize());
-    m_maximize->setIcon(style()->standardIcon(m_window->isMaximized() ? QStyle::SP_TitleBarNormalButton
-                                                                      : QStyle::SP_TitleBarMaxButton));
+    m_maximize->setGlyph(m_window->isMaximized() ? CaptionGlyph::Restore : CaptionGlyph::Maximize);
     // Right to left, leaving the 2-pixel gaps the caption rectangle allows for.
     const int side = height();
     int right = width() - 2;
@@ -83,8 +84,7 @@ void CaptionBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const bool active = m_caption.IsActive();
-    const SystemCaptionColors colors = systemCaptionColors(palette());
-    painter.fillRect(rect(), active ? colors.active : colors.inactive);
+    painter.fillRect(rect(), background());
     m_caption.PaintCaption(painter, active);
 }
 
@@ -94,12 +94,33 @@ void CaptionBar::mousePressEvent(QMouseEvent *event)
         return QWidget::mousePressEvent(event);
     const QRect caption = m_caption.GetCaptionRect();
     const bool onIcon = showsCaptionIcon(m_caption.frame()) && event->position().x() < caption.left() + height();
-    if (onIcon) {
+    if (onIcon)
         showWindowMenu(mapToGlobal(QPoint(0, height())));
-    } else if (m_window->windowHandle()) {
-        m_window->windowHandle()->startSystemMove();
+    else
+        m_movePressedAt = event->globalPosition().toPoint();
+    event->accept();
+}
+
+// The move starts once the pointer has travelled a drag's distance with the
+// button held: a window manager handed a move by a press whose release came
+// before it took the pointer keeps the window on the pointer after a tap.
+void CaptionBar::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_movePressedAt || !(event->buttons() & Qt::LeftButton))
+        return QWidget::mouseMoveEvent(event);
+    const QPoint travelled = event->globalPosition().toPoint() - *m_movePressedAt;
+    if (travelled.manhattanLength() >= QApplication::startDragDistance()) {
+        m_movePressedAt.reset();
+        if (QWindow *handle = m_window->windowHandle())
+            handle->startSystemMove();
     }
     event->accept();
+}
+
+void CaptionBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_movePressedAt.reset();
+    QWidget::mouseReleaseEvent(event);
 }
 
 void CaptionBar::mouseDoubleClickEvent(QMouseEvent *event)

@@ -3,7 +3,10 @@
 // maximise and the window menu.
 #pragma once
 
+#include "decor/captionbutton.h"
+
 #include <QWidget>
+#include <optional>
 
 class QMenu;
 class QToolButton;
@@ -28,11 +31,15 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    QToolButton *titleButton(const char *name, const QString &tip);
+    CaptionButton *titleButton(const char *name, const QString &tip, CaptionGlyph glyph);
+    // The colour the bar shows behind its buttons.
+    QColor background() const;
     void createWindowMenu();
     void updateWindowMenu();
     void toggleMaximized();
@@ -41,9 +48,10 @@ private:
 
     TGradientCaption &m_caption;
     QWidget *m_window;
-    QToolButton *m_minimize = nullptr;
-    QToolButton *m_maximize = nullptr;
-    QToolButton *m_close = nullptr;
-    QToolButton *m_help = nullptr;
+    CaptionButton *m_minimize = nullptr;
+    CaptionButton *m_maximize = nullptr;
+    CaptionButton *m_close = nullptr;
+    CaptionButton *m_help = nullptr;
     QMenu *m_menu = nullptr;
+    std::optional<QPoint> m_movePressedAt;   // where a press on the caption may start a move
 };

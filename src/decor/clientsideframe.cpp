@@ -12,10 +12,23 @@
 namespace {
 
 constexpr int GripThickness = 4;
+constexpr int OutlineWidth = 1;
 
 bool resizable(const QWidget *window)
 {
     return window->minimumSize() != window->maximumSize();
+}
+
+// One side of the 1-pixel line that keeps a frameless window apart from what
+// lies behind it; the grips under it still take the pointer.
+QWidget *outlineSide(QWidget *window)
+{
+    auto *side = new QWidget(window);
+    side->setObjectName(QStringLiteral("WindowOutline"));
+    side->setAttribute(Qt::WA_TransparentForMouseEvents);
+    side->setAutoFillBackground(true);
+    side->setBackgroundRole(QPalette::Shadow);
+    return side;
 }
 
 } // namespace
@@ -31,11 +44,13 @@ ClientSideFrame::ClientSideFrame(QWidget *window, TGradientCaption &caption) : Q
 {
     m_barHeight = barHeight(caption.systemCaptionFont(), caption.frame().style);
     window->setWindowFlag(Qt::FramelessWindowHint, true);
-    makeRoomForBar(m_barHeight);
+    makeRoomForFrame(+1);
     m_bar = new CaptionBar(caption, window);
     m_bar->setFixedHeight(m_barHeight);
     if (resizable(window))
         createGrips();
+    for (int side = 0; side < 4; ++side)
+        m_outline.append(outlineSide(window));
     placeBarAndGrips();
     window->installEventFilter(this);
 }
@@ -47,42 +62,48 @@ ClientSideFrame::~ClientSideFrame()
     m_window->removeEventFilter(this);
     delete m_bar;
     qDeleteAll(m_grips);
-    makeRoomForBar(-m_barHeight);
+    qDeleteAll(m_outline);
+    makeRoomForFrame(-1);
     m_window->setWindowFlag(Qt::FramelessWindowHint, false);
 }
 
-// Moves the contents down by dy (up when negative) and lets fixed sizes grow with them.
-void ClientSideFrame::makeRoomForBar(int dy)
+// Gives the bar and the outline their room around the contents (takes it
+// back when sign is -1): the contents move in, and fixed sizes grow with
+// them so that the contents keep their room.
+void ClientSideFrame::makeRoomForFrame(int sign)
 {
     QWidget *w = m_window;
-    QMargins margins = w->contentsMargins();
-    margins.setTop(margins.top() + dy);
-    w->setContentsMargins(margins);
+    const QMargins extra = QMargins(OutlineWidth, m_barHeight, OutlineWidth, OutlineWidth) * sign;
+    w->setContentsMargins(w->contentsMargins() + extra);
     if (!w->layout()) {
         for (QWidget *child : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (!child->isWindow() && child != m_bar && !qobject_cast<ResizeGrip *>(child))
-                child->move(child->pos() + QPoint(0, dy));
+                child->move(child->pos() + QPoint(extra.left(), extra.top()));
         }
     }
+    const QSize grow(extra.left() + extra.right(), extra.top() + extra.bottom());
+    const bool fixedWidth = w->minimumWidth() == w->maximumWidth();
     const bool fixedHeight = w->minimumHeight() == w->maximumHeight();
     // Growing, the maximum goes first; shrinking, the minimum; so that minimum <= maximum throughout.
-    const auto growMaximum = [w, dy] {
-        if (w->maximumHeight() < QWIDGETSIZE_MAX)
-            w->setMaximumHeight(w->maximumHeight() + dy);
+    const auto growMaximum = [w, grow] {
+        const QSize most = w->maximumSize();
+        w->setMaximumSize(most.width() < QWIDGETSIZE_MAX ? most.width() + grow.width() : most.width(),
+                          most.height() < QWIDGETSIZE_MAX ? most.height() + grow.height() : most.height());
     };
-    const auto growMinimum = [w, dy] {
-        if (w->minimumHeight() > 0)
-            w->setMinimumHeight(w->minimumHeight() + dy);
+    const auto growMinimum = [w, grow] {
+        const QSize least = w->minimumSize();
+        w->setMinimumSize(least.width() > 0 ? least.width() + grow.width() : 0,
+                          least.height() > 0 ? least.height() + grow.height() : 0);
     };
-    if (dy > 0) {
+    if (sign > 0) {
         growMaximum();
         growMinimum();
     } else {
         growMinimum();
         growMaximum();
     }
-    if (fixedHeight)
-        w->resize(w->width(), w->minimumHeight());
+    if (fixedWidth || fixedHeight)
+        w->resize(fixedWidth ? w->minimumWidth() : w->width(), fixedHeight ? w->minimumHeight() : w->height());
 }
 
 void ClientSideFrame::createGrips()
@@ -117,6 +138,22 @@ void ClientSideFrame::placeBarAndGrips()
         grip->setGeometry(x, y, w, h);
         grip->setVisible(!maximized);
         grip->raise();
+    }
+    placeOutline(r);
+}
+
+void ClientSideFrame::placeOutline(const QRect &r)
+{
+    const int t = OutlineWidth;
+    const QRect sides[] = {{0, 0, r.width(), t},
+                           {0, r.height() - t, r.width(), t},
+                           {0, 0, t, r.height()},
+                           {r.width() - t, 0, t, r.height()}};
+    for (int i = 0; i < m_outline.size(); ++i) {
+        if (!m_outline[i])
+            continue;
+        m_outline[i]->setGeometry(sides[i]);
+        m_outline[i]->raise();
     }
 }
 

@@ -22,6 +22,17 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
+namespace {
+// The window with its frame; just the window while the frame reads smaller,
+// as a dialog's can (1 x 1 at its place) before the window manager has
+// reported it.
+QRect outerRect(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    return frame.width() < window->width() || frame.height() < window->height() ? window->geometry() : frame;
+}
+} // namespace
+
 void centreOver(QWidget *window, const QWidget *owner)
 {
     if (!window->testAttribute(Qt::WA_Resized))
@@ -31,7 +42,7 @@ void centreOver(QWidget *window, const QWidget *owner)
         return;
     }
     QRect frame = window->frameGeometry();
-    frame.moveCenter(owner->frameGeometry().center());
+    frame.moveCenter(outerRect(owner).center());
     if (const QScreen *screen = owner->screen()) {
         const QRect room = screen->availableGeometry();
         frame.moveLeft(qBound(room.left(), frame.left(), qMax(room.left(), room.right() + 1 - frame.width())));
@@ -59,4 +70,24 @@ void addCloseOnEscape(QWidget &window)
     // A shortcut rather than an action: the windows' pop-up menus list their actions.
     auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
     QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
+}
+
+namespace {
+void reparentWindow(QWidget &window, QWidget *parent)
+{
+    if (window.parentWidget() != parent)
+        window.setParent(parent, window.windowFlags());   // the flags keep it a window, frameless or not
+}
+} // namespace
+
+OpenedFrom::OpenedFrom(QWidget &dialog, QWidget *opener) : m_dialog(&dialog), m_owner(dialog.parentWidget())
+{
+    if (opener)
+        reparentWindow(dialog, opener->window());
+}
+
+OpenedFrom::~OpenedFrom()
+{
+    if (m_dialog)
+        reparentWindow(*m_dialog, m_owner);
 }

@@ -1,6 +1,7 @@
 // Pieces every small dialog of the program shares.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -21,3 +22,20 @@ QMenu *attachWhatsThisMenu(QWidget *window, const QString &hint, const std::func
 
 // Escape closes window, wherever the focus is inside it.
 void addCloseOnEscape(QWidget &window);
+
+// While it lives, a dialog shared by several windows belongs to the window
+// that opened it: the window manager keeps it above that window and hands
+// that window the focus back when it closes. Afterwards the dialog returns
+// to its own parent, which owns it.
+class OpenedFrom
+{
+public:
+    OpenedFrom(QWidget &dialog, QWidget *opener);
+    ~OpenedFrom();
+    OpenedFrom(const OpenedFrom &) = delete;
+    OpenedFrom &operator=(const OpenedFrom &) = delete;
+
+private:
+    QPointer<QWidget> m_dialog;
+    QPointer<QWidget> m_owner;
+};

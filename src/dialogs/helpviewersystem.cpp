@@ -1,7 +1,10 @@
 #include "dialogs/helpviewersystem.h"
 
+#include "dialogs/dialogparts.h"
 #include "dialogs/helpviewer.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 
 HelpViewerSystem::~HelpViewerSystem()
@@ -44,10 +47,54 @@ HelpViewer &HelpViewerSystem::viewerFor(const QString &helpFile)
 
 HelpViewer &HelpViewerSystem::bringUp()
 {
-    if (!m_viewer)
+    const bool firstShowing = !m_viewer;
+    if (firstShowing)
         m_viewer = new HelpViewer;
+    followModalDialog();
+    if (firstShowing)
+        centreOver(m_viewer, QApplication::activeWindow());
     m_viewer->show();
     m_viewer->raise();
     m_viewer->activateWindow();
     return *m_viewer;
+}
+
+void HelpViewerSystem::followModalDialog()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != m_viewer->parentWidget())
+        moveViewerTo(modal);
+}
+
+// Reparenting hides a window and, without the flags given again, would
+// take its frameless caption away; position and visibility are kept.
+void HelpViewerSystem::moveViewerTo(QWidget *owner)
+{
+    if (QWidget *previous = m_viewer->parentWidget())
+        previous->removeEventFilter(this);
+    const bool visible = m_viewer->isVisible();
+    const QPoint position = m_viewer->pos();
+    m_viewer->setParent(owner, m_viewer->windowFlags() | Qt::Window);
+    if (owner)
+        owner->installEventFilter(this);
+    if (visible) {
+        m_viewer->move(position);
+        m_viewer->show();
+    }
+}
+
+// The dialog closing takes the viewer along as its child unless it leaves
+// first; an outer modal dialog still open takes it over afterwards.
+bool HelpViewerSystem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && m_viewer && watched == m_viewer->parentWidget()) {
+        moveViewerTo(nullptr);
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (m_viewer && m_viewer->isVisible())
+                    followModalDialog();
+            },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }

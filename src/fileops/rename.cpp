@@ -18,7 +18,9 @@ TForm4::TForm4(QWidget *parent)
                    QPoint(16, 36));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(120, 32, 177, 24);
+    // The edit starts at 120 and ends at 297, later where the label needs more room.
+    const int editLeft = qMax(120, Label1->x() + Label1->sizeHint().width() + 4);
+    Edit1->setGeometry(editLeft, 32, 297 - editLeft, 24);
     setHint(Edit1, QStringLiteral("New File Name"));
     Label1->setBuddy(Edit1);
     OkButton = button("OkButton", QStringLiteral("&OK"), QStringLiteral("Change File Name"), QRect(16, 72, 80, 28));

@@ -1,5 +1,6 @@
 #include "platform/widgetprompter.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,20 +38,30 @@ void showSimpleBox(QWidget *parent, QMessageBox::Icon icon, const QString &capti
 }
 } // namespace
 
+// The boxes belong to the window the user works in, which Qt centres them on.
+QWidget *WidgetPrompter::owner() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 void WidgetPrompter::error(const QString &text)
 {
-    showSimpleBox(m_parent, QMessageBox::Critical, QStringLiteral("Error"), text);
+    showSimpleBox(owner(), QMessageBox::Critical, QStringLiteral("Error"), text);
 }
 
 void WidgetPrompter::information(const QString &text)
 {
-    showSimpleBox(m_parent, QMessageBox::Information, QStringLiteral("Information"), text);
+    showSimpleBox(owner(), QMessageBox::Information, QStringLiteral("Information"), text);
 }
 
 Prompter::Button WidgetPrompter::confirm(const QString &text, const QList<Button> &buttons)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
-                    QMessageBox::NoButton, m_parent);
+                    QMessageBox::NoButton, owner());
     std::map<QAbstractButton *, Button> chosen;
     for (Button button : buttons)
         chosen[box.addButton(buttonText(button), roleOf(button))] = button;
@@ -67,7 +78,7 @@ Prompter::Button WidgetPrompter::confirm(const QString &text, const QList<Button
 
 std::optional<QString> WidgetPrompter::pickFolder(const QString &caption, const QString &start)
 {
-    const QString folder = QFileDialog::getExistingDirectory(m_parent, caption, start);
+    const QString folder = QFileDialog::getExistingDirectory(owner(), caption, start);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -10,7 +10,7 @@ class WidgetPrompter : public Prompter
 {
 public:
     explicit WidgetPrompter(QWidget *parent = nullptr);
-    // The window the boxes are centred on.
+    // The window the boxes are centred on when no window of the program is active.
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void error(const QString &text) override;
@@ -19,5 +19,7 @@ public:
     std::optional<QString> pickFolder(const QString &caption, const QString &start) override;
 
 private:
+    QWidget *owner() const;
+
     QPointer<QWidget> m_parent;
 };

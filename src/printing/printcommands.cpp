@@ -34,6 +34,7 @@ PrintCommands::Choice PrintCommands::askOptions(QWidget *asker)
 {
     if (!m_options)
         return Choice::Cancelled;
+    const OpenedFrom opened(*m_options, asker);
     centreOver(m_options, asker ? asker->window() : nullptr);
     const int result = m_dialogs.runModal(*m_options);
     if (result == QDialog::Accepted)

@@ -269,12 +269,14 @@ void TForm10::FontButtonClick()
 void TForm10::Image1Click()
 {
     OrientEdit->setText(QStringLiteral("Portrait"));
+    OrientEdit->adjustSize();
     OrientEdit->move(PortraitLeft, OrientEdit->y());
 }
 
 void TForm10::Image2Click()
 {
     OrientEdit->setText(QStringLiteral("Landscape"));
+    OrientEdit->adjustSize();
     OrientEdit->move(LandscapeLeft, OrientEdit->y());
 }
 

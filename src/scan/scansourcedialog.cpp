@@ -13,9 +13,11 @@ ScanSourceDialog::ScanSourceDialog(const QList<sane::Device> &devices, const QSt
     setObjectName(QStringLiteral("ScanSourceDialog"));
     setWindowTitle(QStringLiteral("Select Source"));
     auto *column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("&Sources:"), this));
+    auto *sources = new QLabel(QStringLiteral("&Sources:"), this);
+    column->addWidget(sources);
     DeviceList = new QTreeWidget(this);
     DeviceList->setObjectName(QStringLiteral("DeviceList"));
+    sources->setBuddy(DeviceList);   // Alt+S goes to the list, and the '&' marks the key
     DeviceList->setHeaderLabels({QStringLiteral("Vendor"), QStringLiteral("Model"), QStringLiteral("Name")});
     DeviceList->setRootIsDecorated(false);
     for (const sane::Device &device : devices) {

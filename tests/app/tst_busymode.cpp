@@ -18,6 +18,7 @@ private slots:
     void printingKeepsStopDisabled();
     void stopPressedWhileIdleHaltsTheNextBuildAtOnce();
     void shortcutsStartNothingWhileBusy();
+    void menusAreEnabledBeforeTheFirstBuild();
 
 private:
     static QList<QWidget *> busyControls(TForm1 &form)
@@ -32,6 +33,19 @@ private:
         return {form.File1, form.Image1, form.Settings1, form.View3, form.Help1};
     }
 };
+
+// A start that builds no list (a folder that cannot be opened) never ends
+// a busy mode: the menus must be usable without one.
+void TestBusyMode::menusAreEnabledBeforeTheFirstBuild()
+{
+    MainWindowFixture f;
+    TForm1 &form = f.create();
+    for (QMenu *heading : headings(form)) {
+        QVERIFY2(heading->menuAction()->isEnabled(), qPrintable(heading->objectName()));
+        for (QAction *item : heading->actions())
+            QVERIFY2(item->isSeparator() || item->isEnabled(), qPrintable(item->objectName()));
+    }
+}
 
 void TestBusyMode::busyDisablesEverythingButStop()
 {

@@ -4,6 +4,7 @@
 #include "support/testenvironment.h"
 
 #include <QDir>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,6 +21,7 @@ private slots:
     void invalidPathIsReportedAndTreeStaysUsable();
     void bareNameIsTakenInWorkingDirectory();
     void openFlagsExcludeEachOther();
+    void longNamesScrollInsteadOfEliding();
 
 private:
     static QTreeWidgetItem *selectedFolder(TDirTree &tree) { return tree.currentItem(); }
@@ -171,6 +173,29 @@ void TestDirTree::openFlagsExcludeEachOther()
     QVERIFY(!tree.OpenCurrentDir());
     tree.setOpenCurrentDir(true);
     QVERIFY(!tree.OpenCurrentDrv());
+}
+
+void TestDirTree::longNamesScrollInsteadOfEliding()
+{
+    TestEnvironment env;
+    const QString longName = QString("A long folder name that passes the panel").repeated(2);
+    const QString deep = env.makeFolder("One/Two/Three/" + longName);
+    ScriptedPrompter prompter;
+    TDirTree tree(prompter);
+    tree.resize(160, 300);
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+    tree.fill();
+    tree.SetDirectory(deep);
+    QTreeWidgetItem *item = selectedFolder(tree);
+    QCOMPARE(item->text(0), longName);
+    QCoreApplication::processEvents();
+    const QRect shown = tree.visualItemRect(item);
+    QVERIFY2(shown.width() >= tree.fontMetrics().horizontalAdvance(longName),
+             qPrintable(QString("the name has %1 pixels").arg(shown.width())));
+    QVERIFY(tree.horizontalScrollBar()->isVisible());
+    QVERIFY(tree.horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(tree.textElideMode(), Qt::ElideNone);
 }
 
 QTEST_MAIN(TestDirTree)

@@ -1,4 +1,5 @@
 // Gradient bands, caption layout and painting, without windows.
+#include "decor/captionglyphs.h"
 #include "decor/captionlayout.h"
 #include "decor/captionpainter.h"
 #include "decor/captionsettings.h"
@@ -35,6 +36,46 @@ private:
     }
 
 private slots:
+    // Black on white is 21:1, equal colours 1:1; the glyph ink reaches 4.5:1
+    // against any bar colour, including the mid-greys where neither black
+    // nor white does well.
+    void glyphInkStandsOutAgainstEveryBar()
+    {
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(contrastRatio(QColor(0x30, 0x8c, 0xc6), QColor(0x30, 0x8c, 0xc6)), 1.0);
+        QCOMPARE(glyphColourAgainst(QColor(0, 0, 128)), QColor(Qt::white));
+        QCOMPARE(glyphColourAgainst(QColor(0xf0, 0xf0, 0xf0)), QColor(Qt::black));
+        for (int r = 0; r < 256; r += 17)
+            for (int g = 0; g < 256; g += 17)
+                for (int b = 0; b < 256; b += 17) {
+                    const QColor bar(r, g, b);
+                    QVERIFY2(contrastRatio(glyphColourAgainst(bar), bar) >= 4.5, qPrintable(bar.name()));
+                }
+    }
+
+    // Every glyph leaves ink inside its box, none outside, at 1x and 2x.
+    void glyphsStayInsideTheirButtons()
+    {
+        for (const int side : {18, 36})
+            for (const CaptionGlyph glyph : {CaptionGlyph::Minimize, CaptionGlyph::Maximize, CaptionGlyph::Restore,
+                                             CaptionGlyph::Close, CaptionGlyph::Help}) {
+                QImage image(side + 8, side + 8, QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                paintCaptionGlyph(painter, QRectF(4, 4, side, side), glyph, Qt::black);
+                painter.end();
+                int inside = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x) {
+                        if (image.pixel(x, y) == qRgb(255, 255, 255))
+                            continue;
+                        QVERIFY(QRect(4, 4, side, side).contains(x, y));
+                        ++inside;
+                    }
+                QVERIFY2(inside > side / 2, qPrintable(QString("glyph %1 at %2").arg(int(glyph)).arg(side)));
+            }
+    }
+
     void mulDivRounds_data()
     {
         QTest::addColumn<int>("a");

@@ -1,6 +1,7 @@
 // The caption bar on real windows (offscreen): the client-side strip when
 // forced, the native frame otherwise.
 #include "decor/captionbar.h"
+#include "decor/captionglyphs.h"
 #include "decor/decoratewindow.h"
 #include "support/scriptedprompter.h"
 
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -104,6 +106,60 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    // Each glyph is drawn, in one ink for all, standing out 4.5:1 or more
+    // against the bar.
+    void titleGlyphsContrastWithTheBar()
+    {
+        ClosingWindow window;
+        window.resize(400, 300);
+        TGradientCaption *caption = new TGradientCaption(&window, FrameMode::ClientSide);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        CaptionBar *bar = barOf(caption);
+        QSet<QRgb> inks;
+        for (QToolButton *button : {bar->minimizeButton(), bar->maximizeButton(), bar->closeButton()}) {
+            const QImage image = button->grab().toImage();
+            const QColor background = image.pixelColor(0, 0);
+            double best = 1;
+            QRgb ink = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (const double ratio = contrastRatio(image.pixelColor(x, y), background); ratio > best) {
+                        best = ratio;
+                        ink = image.pixel(x, y);
+                    }
+            QVERIFY2(best >= 4.5, qPrintable(button->objectName() + QString(" reaches %1").arg(best)));
+            inks.insert(ink);
+        }
+        QCOMPARE(inks.size(), 1);
+    }
+
+    // A thin dark line rings every frameless window; the resize grips under
+    // it still take the pointer and show the resize cursors.
+    void framelessWindowHasAnOutlineAndResizeCursors()
+    {
+        QMainWindow window;
+        window.setCentralWidget(new QLabel(QStringLiteral("body")));
+        window.resize(300, 200);
+        new TGradientCaption(&window, FrameMode::ClientSide);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = window.grab().toImage();
+        const QColor line = window.palette().color(QPalette::Shadow);
+        for (const QPoint &edge : {QPoint(150, 0), QPoint(150, 199), QPoint(0, 100), QPoint(299, 100)})
+            QCOMPARE(image.pixel(edge), line.rgb());
+        const std::pair<QPoint, Qt::CursorShape> grips[] = {{QPoint(0, 100), Qt::SizeHorCursor},
+                                                            {QPoint(299, 100), Qt::SizeHorCursor},
+                                                            {QPoint(150, 199), Qt::SizeVerCursor},
+                                                            {QPoint(299, 199), Qt::SizeFDiagCursor}};
+        for (const auto &[at, shape] : grips) {
+            QWidget *under = window.childAt(at);
+            QVERIFY(under);
+            QCOMPARE(under->objectName(), QString("ResizeGrip"));
+            QCOMPARE(under->cursor().shape(), shape);
+        }
+    }
+
     void windowMenuOffersWhatTheWindowAllows()
     {
         QDialog *dialog = fixedDialog();
@@ -123,16 +179,17 @@ private slots:
         delete dialog;
     }
 
-    void fixedDialogGrowsByTheBar()
+    void fixedDialogGrowsByItsFrame()
     {
         QDialog *dialog = fixedDialog();
         TGradientCaption *caption = decorateWindow(dialog, captionSettingsFor(QStringLiteral("TForm4")),
                                                    FrameMode::ClientSide);
         const int bar = caption->captionBar()->height();
-        QCOMPARE(dialog->size(), QSize(309, 112 + bar));
+        // The bar on top and a 1-pixel outline around the contents.
+        QCOMPARE(dialog->size(), QSize(309 + 2, 112 + bar + 1));
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("OkButton"));
-        QCOMPARE(ok->geometry(), QRect(16, 72 + bar, 80, 28));
+        QCOMPARE(ok->geometry(), QRect(16 + 1, 72 + bar, 80, 28));
         // Only a close button on a tool window; no resize grips on a fixed one.
         QVERIFY(!barOf(caption)->minimizeButton()->isVisibleTo(dialog));
         QVERIFY(barOf(caption)->closeButton()->isVisibleTo(dialog));

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -86,6 +87,7 @@ private slots:
     void dialogHelpOpensItsTopic();
     void f1OpensTheFocusedPartsTopic();
     void f1OnAnOpenMenuClosesItFirst();
+    void helpFromAModalDialogIsUsableAboveIt();
 };
 
 void TestDialogs::thumbSizeBelowTheArrowsIsAccepted()
@@ -480,6 +482,34 @@ void TestDialogs::f1OpensTheFocusedPartsTopic()
     plain.show();
     QTest::keyClick(&plain, Qt::Key_F1);
     QCOMPARE(help.viewer().currentPage(), 0);   // nothing known: the contents
+}
+
+// The viewer opened from inside a modal dialog answers clicks while the
+// dialog stays open, and outlives the dialog when it closes.
+void TestDialogs::helpFromAModalDialogIsUsableAboveIt()
+{
+    HelpFixture help;
+    ContextHelp contextHelp(help.help, nullptr);
+    auto about = std::make_unique<TAboutBox>(help.help);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about.get()));
+    QCOMPARE(QApplication::activeModalWidget(), about.get());
+    QTest::keyClick(about->OkButton, Qt::Key_F1);
+    HelpViewer &viewer = help.viewer();
+    QVERIFY(viewer.isVisible());
+    QVERIFY(viewer.isWindow());
+    QCOMPARE(viewer.parentWidget(), about.get());
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    viewer.Tabs->setCurrentIndex(0);
+    QTest::mouseClick(viewer.Tabs->tabBar(), Qt::LeftButton, {}, viewer.Tabs->tabBar()->tabRect(1).center());
+    QCOMPARE(viewer.Tabs->currentIndex(), 1);
+
+    about->close();
+    about.reset();
+    QVERIFY(help.system.viewer());
+    QVERIFY(viewer.isVisible());
+    QVERIFY(!viewer.parentWidget());
 }
 
 void TestDialogs::f1OnAnOpenMenuClosesItFirst()

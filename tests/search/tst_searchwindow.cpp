@@ -358,6 +358,34 @@ private slots:
         QCOMPARE(f.window.statusText(), QString("File Renamed"));
     }
 
+    // The shared dialogs belong to the search window while it has them open,
+    // so the window manager gives the focus back to it when they close.
+    void dialogsBelongToTheWindowThatOpenedThem()
+    {
+        SearchFixture f;
+        const QString root = f.env.makeFolder("Pics");
+        TestEnvironment::writeFile(root + "/B.bmp", 10);
+        f.search(root, 1);
+        f.selectRows({0});
+        QWidget *renameOwner = nullptr;
+        whenModalShown<TForm4>([&](TForm4 &dialog) {
+            renameOwner = dialog.parentWidget();
+            dialog.CancelButton->click();
+        });
+        f.window.Rename1Click();
+        QWidget *copyOwner = nullptr;
+        whenModalShown<TForm5>([&](TForm5 &dialog) {
+            copyOwner = dialog.parentWidget();
+            dialog.reject();
+        });
+        f.window.CopyButton->click();
+        QCOMPARE(renameOwner, &f.window);
+        QCOMPARE(copyOwner, &f.window);
+        QVERIFY(!f.form4.parentWidget());
+        QVERIFY(!f.form5.parentWidget());
+        QVERIFY(f.form4.isWindow());
+    }
+
     void renamesByFullPath()
     {
         SearchFixture f;
