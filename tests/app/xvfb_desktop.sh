@@ -5,14 +5,8 @@
 # Usage: xvfb_desktop.sh <path of the pixmoor program>
 set -euo pipefail
 
-if [ "${1:-}" != "--inside" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --inside "$@"
-fi
-program=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../support/desktop.sh"
+enter_private_desktop "$0" "$@"
 mkdir -p "$XDG_CONFIG_HOME" "$work/pics" "$work/sane"
 # SANE's test backend stands in for a scanner.
 printf 'test\n' > "$work/sane/dll.conf"
@@ -33,7 +27,6 @@ describe_desktop() {
   tail -20 "$work/program.log" >&2 || true
 }
 
-source "$(dirname "$0")/../support/desktop.sh"
 stacking() { for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do echo $((w)); done; }
 top_window() { stacking | tail -1; }
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }

@@ -5,14 +5,8 @@
 # Usage: xvfb_viewerwalk.sh <path of the pixmoor program>
 set -euo pipefail
 
-if [ "${1:-}" != "--inside" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --inside "$@"
-fi
-program=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../support/desktop.sh"
+enter_private_desktop "$0" "$@"
 mkdir -p "$XDG_CONFIG_HOME" "$work/pics"
 export QT_QPA_PLATFORM=xcb
 printf '[Main]\nHints=0\nSorted=1\n' > "$XDG_CONFIG_HOME/KVTL.conf"
@@ -27,7 +21,6 @@ fail() {
   exit 1
 }
 active_is() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
-source "$(dirname "$0")/../support/desktop.sh"
 start_window_manager
 
 # Started on a file: its folder, its type's filter, the file selected.

@@ -6,19 +6,12 @@
 # Usage: xvfb_capture.sh <path of the pixmoor program>
 set -euo pipefail
 
-if [ "${1:-}" != "--inside" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --inside "$@"
-fi
-program=$2
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../support/desktop.sh"
+enter_private_desktop "$0" "$@"
 export PIXMOOR_CAPTURE_LOG=$work/captures.log QT_QPA_PLATFORM=xcb
 export QT_LOGGING_RULES="pixmoor.hotkeys.debug=true;pixmoor.capture.debug=true"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-source "$(dirname "$0")/../support/desktop.sh"
 start_window_manager
 
 xlogo -geometry 320x240+300+200 &
