@@ -130,11 +130,12 @@ QImage cachedThumbnail(const QString &path, const CachedFile &file, const Thumbn
 {
     const ThumbnailCache &cache = *request.cache;
     const ThumbnailCache::Flavour flavour = ThumbnailCache::flavourFor(request.size);
-    if (cache.hasFailure(file))
-        return finished(renderThumbnail(Picture(), request.size), Source::Unreadable);
+    // A visit to a folder seen before finds its entries: one look each.
     const QImage entry = cache.find(file, flavour);
     if (!entry.isNull())
         return finished(thumbnailFromEntry(entry, kindOfFile(path), request), Source::Raster);
+    if (cache.hasFailure(file))
+        return finished(renderThumbnail(Picture(), request.size), Source::Unreadable);
     // Read large enough for the entry, with its proportions, at full depth:
     // the cell's own depth is applied to what is shown, as the reader would
     // have done.

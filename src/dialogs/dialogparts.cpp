@@ -41,9 +41,17 @@ void centreOver(QWidget *window, const QWidget *owner)
         centreOnScreen(window);
         return;
     }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(outerRect(owner).center());
-    if (const QScreen *screen = owner->screen()) {
+    moveCentreTo(window, window->frameGeometry().size(), outerRect(owner).center());
+}
+
+void moveCentreTo(QWidget *window, QSize frameSize, QPoint centre)
+{
+    QRect frame(QPoint(), frameSize);
+    frame.moveCenter(centre);
+    const QScreen *screen = QGuiApplication::screenAt(centre);
+    if (!screen)
+        screen = window->screen();
+    if (screen) {
         const QRect room = screen->availableGeometry();
         frame.moveLeft(qBound(room.left(), frame.left(), qMax(room.left(), room.right() + 1 - frame.width())));
         frame.moveTop(qBound(room.top(), frame.top(), qMax(room.top(), room.bottom() + 1 - frame.height())));
@@ -72,13 +80,19 @@ void addCloseOnEscape(QWidget &window)
     QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
 }
 
-namespace {
 void reparentWindow(QWidget &window, QWidget *parent)
 {
-    if (window.parentWidget() != parent)
-        window.setParent(parent, window.windowFlags());   // the flags keep it a window, frameless or not
+    if (window.parentWidget() == parent)
+        return;
+    const bool visible = window.isVisible();
+    const QPoint position = window.pos();
+    // The flags given again keep it a window, frameless or not.
+    window.setParent(parent, window.windowFlags() | Qt::Window);
+    if (visible) {
+        window.move(position);
+        window.show();
+    }
 }
-} // namespace
 
 OpenedFrom::OpenedFrom(QWidget &dialog, QWidget *opener) : m_dialog(&dialog), m_owner(dialog.parentWidget())
 {

@@ -66,21 +66,13 @@ void HelpViewerSystem::followModalDialog()
         moveViewerTo(modal);
 }
 
-// Reparenting hides a window and, without the flags given again, would
-// take its frameless caption away; position and visibility are kept.
 void HelpViewerSystem::moveViewerTo(QWidget *owner)
 {
     if (QWidget *previous = m_viewer->parentWidget())
         previous->removeEventFilter(this);
-    const bool visible = m_viewer->isVisible();
-    const QPoint position = m_viewer->pos();
-    m_viewer->setParent(owner, m_viewer->windowFlags() | Qt::Window);
+    reparentWindow(*m_viewer, owner);
     if (owner)
         owner->installEventFilter(this);
-    if (visible) {
-        m_viewer->move(position);
-        m_viewer->show();
-    }
 }
 
 // The dialog closing takes the viewer along as its child unless it leaves

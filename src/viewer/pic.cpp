@@ -218,14 +218,8 @@ void TOKBottomDlg::FormActivate()
     const QRect before = frameGeometry();
     const QSize frameExtra = before.size() - size();
     resize(wanted);
-    if (!isVisible() || !screen())
-        return;
-    // A window on screen keeps its centre where it was, as far as the
-    // screen allows, so the next picture opens where the eye is.
-    QRect after(QPoint(), wanted + frameExtra);
-    after.moveCenter(before.center());
-    const QRect room = screen()->availableGeometry();
-    after.moveLeft(std::clamp(after.left(), room.left(), std::max(room.left(), room.right() + 1 - after.width())));
-    after.moveTop(std::clamp(after.top(), room.top(), std::max(room.top(), room.bottom() + 1 - after.height())));
-    move(after.topLeft());
+    // A window on screen keeps its centre where it was, so the next picture
+    // opens where the eye is.
+    if (isVisible())
+        moveCentreTo(this, wanted + frameExtra, before.center());
 }
