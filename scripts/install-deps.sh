@@ -27,7 +27,7 @@ commands=(
   pdfinfo:poppler-utils pdftotext:poppler-utils pdftoppm:poppler-utils pdfimages:poppler-utils
   scanimage:sane-utils i686-w64-mingw32-windres:binutils-mingw-w64-i686
   Xvfb:xvfb xvfb-run:xvfb openbox:openbox xdotool:xdotool
-  xwininfo:x11-utils xprop:x11-utils clang:clang ninja:ninja-build cmake:cmake
+  xwininfo:x11-utils xprop:x11-utils xlogo:x11-apps clang:clang ninja:ninja-build cmake:cmake
   desktop-file-validate:desktop-file-utils
 )
 
